@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "console_host.h"
+
+namespace geoplait {
+
+// What the arguments of geoplait-merge ask for.
+struct MergeRequest {
+  ConsoleHost::Settings settings;
+};
+struct HelpRequest {};
+struct VersionRequest {};
+struct UsageError {
+  std::string problem;  // empty when getopt has already said it
+};
+
+using CommandLine = std::variant<MergeRequest, HelpRequest, VersionRequest, UsageError>;
+
+CommandLine ParseCommandLine(int argc, char** argv);
+
+// The usage text that --help prints and that follows every usage error.
+std::string UsageText(const std::string& program);
+
+}  // namespace geoplait

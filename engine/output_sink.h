@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace geoplait {
+
+// The merged file as the passes write it: lines that end in CR LF, handed to the operating
+// system by one of two policies. Every failure is kept; after the first, nothing more is
+// written.
+class OutputSink {
+ public:
+  enum class Policy {
+    // One write(2) per line, as it is written, so that a merge that stops early leaves every
+    // line so far in the file (the desktop program).
+    kEachLine,
+    // Through a large buffer, handed over when full and on Flush() (the command line).
+    kBuffered,
+  };
+
+  // Takes ownership of fd.
+  OutputSink(int fd, Policy policy);
+  ~OutputSink();
+  OutputSink(const OutputSink&) = delete;
+  OutputSink& operator=(const OutputSink&) = delete;
+
+  // Writes text, then CR LF when end_line is set. A piece of a longer line goes without.
+  void Write(std::string_view text, bool end_line = true);
+
+  // Hands everything written so far to the operating system. False once anything failed.
+  bool Flush();
+
+  // Flushes and closes the file. False once anything failed.
+  bool Close();
+
+  bool Failed() const { return error_ != 0; }
+  // The errno value of the first failure, or 0.
+  int Error() const { return error_; }
+
+  static constexpr std::size_t kBufferSize = 256 * 1024;
+
+ private:
+  void WriteAll(const char* data, std::size_t size);
+  void Append(std::string_view text);
+
+  int fd_;
+  Policy policy_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
+  std::string line_;  // the line being handed over, in the kEachLine policy
+  int error_ = 0;
+};
+
+}  // namespace geoplait
