@@ -13,7 +13,7 @@ CommandLine ParseCommandLine(int argc, char** argv) {
   };
   MergeRequest request;
   bool have_output = false;
-  optind = 1;
+  optind = 0;  // 0, not 1: GNU getopt then also forgets a half-parsed earlier call
   int c;
   while ((c = getopt_long(argc, argv, "o:fq", kOptions, nullptr)) != -1) {
     switch (c) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "console_host.h"
+
 #include <string>
 #include <variant>
-
-#include "console_host.h"
 
 namespace geoplait {
 

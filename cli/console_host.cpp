@@ -1,19 +1,20 @@
 #include "console_host.h"
 
-#include <sys/stat.h>
+#include "error_text.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
-
-#include "error_text.h"
+#include <sys/stat.h>
 
 namespace geoplait {
 
 ConsoleHost::ConsoleHost(Settings settings, std::FILE* out, std::FILE* err)
     : settings_(std::move(settings)), out_(out), err_(err) {}
 
-int ConsoleHost::EntryCount() const { return static_cast<int>(settings_.inputs.size()); }
+int ConsoleHost::EntryCount() const {
+  return static_cast<int>(settings_.inputs.size());
+}
 
 std::string ConsoleHost::EntryText(int index) const {
   return settings_.inputs.at(static_cast<std::size_t>(index));
@@ -43,7 +44,8 @@ std::optional<std::string> ConsoleHost::AskOutputPath() {
 }
 
 std::time_t ConsoleHost::Now() const {
-  if (const std::optional<std::time_t> fixed = ParseSourceDateEpoch(std::getenv("SOURCE_DATE_EPOCH"))) {
+  if (const std::optional<std::time_t> fixed =
+          ParseSourceDateEpoch(std::getenv("SOURCE_DATE_EPOCH"))) {
     return *fixed;
   }
   return std::time(nullptr);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "merge_host.h"
+
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "merge_host.h"
 
 namespace geoplait {
 

@@ -1,8 +1,8 @@
-#include <cstdio>
-#include <string>
-
 #include "command_line.h"
 #include "merge_engine.h"
+
+#include <cstdio>
+#include <string>
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include <algorithm>
-#include <string>
-
 #include "line_tests.h"
 #include "merge_engine.h"
 #include "number_reading.h"
+
+#include <algorithm>
+#include <string>
 
 namespace geoplait {
 namespace {
@@ -87,8 +87,8 @@ bool MergeEngine::ScanBounds(double& maxlat, double& maxlon, double& minlat, dou
   return result;
 }
 
-bool MergeEngine::ScanPointBounds(LineSource& input, double& maxlat, double& maxlon,
-                                  double& minlat, double& minlon) {
+bool MergeEngine::ScanPointBounds(LineSource& input, double& maxlat, double& maxlon, double& minlat,
+                                  double& minlon) {
   // The point values start at 0 in every input, so that a key with no number after it on the
   // input's first point line reads as 0.
   double lat = 0;

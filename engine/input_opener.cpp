@@ -1,12 +1,11 @@
 #include "input_opener.h"
 
+#include "text_line_reader.h"
+
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-
-#include "text_line_reader.h"
 
 namespace geoplait {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "line_source.h"
+
 #include <memory>
 #include <string>
-
-#include "line_source.h"
 
 namespace geoplait {
 

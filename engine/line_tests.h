@@ -10,6 +10,8 @@ inline bool Contains(std::string_view line, std::string_view text) {
 }
 
 // The closing tag ends a section only as a line of its own, with nothing else on it.
-inline bool IsClosingGpxTag(std::string_view line) { return line == "</gpx>"; }
+inline bool IsClosingGpxTag(std::string_view line) {
+  return line == "</gpx>";
+}
 
 }  // namespace geoplait

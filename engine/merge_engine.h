@@ -1,13 +1,13 @@
 #pragma once
 
+#include "input_opener.h"
+#include "merge_host.h"
+#include "output_sink.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "input_opener.h"
-#include "merge_host.h"
-#include "output_sink.h"
 
 namespace geoplait {
 

@@ -1,10 +1,9 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-
-#include <cerrno>
-
 #include "error_text.h"
 #include "merge_engine.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace geoplait {
 namespace {
@@ -26,10 +25,11 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 }  // namespace
 
-const std::string& CurrentInputName() { return CurrentInputNameBuffer(); }
+const std::string& CurrentInputName() {
+  return CurrentInputNameBuffer();
+}
 
-MergeEngine::MergeEngine(MergeHost& host, MergeOptions options)
-    : host_(host), options_(options) {}
+MergeEngine::MergeEngine(MergeHost& host, MergeOptions options) : host_(host), options_(options) {}
 
 bool MergeEngine::CmMergeFiles() {
   if (host_.EntryCount() <= 0) {
@@ -51,8 +51,8 @@ bool MergeEngine::CmMergeFiles() {
     Tell(kOutputIsInputMessage, kStyleStop);
     return false;
   }
-  const int fd = open(output_path->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY,
-                      0666);
+  const int fd =
+      open(output_path->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0666);
   if (fd < 0) {
     Tell(FileFailureMessage(*output_path, errno), kStyleStop);
     return false;
@@ -65,8 +65,7 @@ bool MergeEngine::CmMergeFiles() {
 
   host_.PumpWaitingMessages();
 
-  bool complete = WriteHeaderAndWaypoints(out, maxlat, maxlon, minlat, minlon) &&
-                  WriteTracks(out);
+  bool complete = WriteHeaderAndWaypoints(out, maxlat, maxlon, minlat, minlon) && WriteTracks(out);
   // The file is closed before success is told: a failed close means a file that may not be
   // whole, and that must not be reported as created.
   if (complete) {

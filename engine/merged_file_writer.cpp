@@ -1,10 +1,10 @@
-#include <cstdio>
-#include <ctime>
-#include <string>
-
 #include "line_tests.h"
 #include "merge_engine.h"
 #include "number_reading.h"
+
+#include <cstdio>
+#include <ctime>
+#include <string>
 
 namespace geoplait {
 namespace {
@@ -56,13 +56,12 @@ bool MergeEngine::WriteHeaderAndWaypoints(OutputSink& out, double maxlat, double
         }
       }
       if (!(maxlat > 90.0)) {
-        const bool written = Emit(out, "") && Emit(out, "  <metadata>") &&
-                             Emit(out, "    <link href=\"http://www.garmin.com\">") &&
-                             Emit(out, "      <text>Garmin International</text>") &&
-                             Emit(out, "    </link>") &&
-                             Emit(out, std::string("    <time>") + FormatTimeStamp() + "</time>") &&
-                             Emit(out, BoundsLine(maxlat, maxlon, minlat, minlon)) &&
-                             Emit(out, "  </metadata>");
+        const bool written =
+            Emit(out, "") && Emit(out, "  <metadata>") &&
+            Emit(out, "    <link href=\"http://www.garmin.com\">") &&
+            Emit(out, "      <text>Garmin International</text>") && Emit(out, "    </link>") &&
+            Emit(out, std::string("    <time>") + FormatTimeStamp() + "</time>") &&
+            Emit(out, BoundsLine(maxlat, maxlon, minlat, minlon)) && Emit(out, "  </metadata>");
         if (!written) {
           return false;
         }
@@ -160,9 +159,8 @@ const char* MergeEngine::FormatTimeStamp() {
     const std::time_t epoch = 0;
     gmtime_r(&epoch, &utc);
   }
-  std::snprintf(time_stamp, sizeof time_stamp, "%04d-%02d-%02dT%02d:%02d:%02dZ",
-                utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min,
-                utc.tm_sec);
+  std::snprintf(time_stamp, sizeof time_stamp, "%04d-%02d-%02dT%02d:%02d:%02dZ", utc.tm_year + 1900,
+                utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
   return time_stamp;
 }
 

@@ -1,10 +1,9 @@
 #include "output_sink.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace geoplait {
 

@@ -1,11 +1,10 @@
 #include "text_line_reader.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace geoplait {
 namespace {
@@ -21,7 +20,9 @@ TextLineReader::TextLineReader(int fd)
   posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
-TextLineReader::~TextLineReader() { close(fd_); }
+TextLineReader::~TextLineReader() {
+  close(fd_);
+}
 
 bool TextLineReader::Fill() {
   if (at_end_) {

@@ -1,13 +1,12 @@
 #include "text_line_reader.h"
 
-#include <fcntl.h>
-
-#include <string>
-#include <vector>
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
+#include <fcntl.h>
+#include <string>
+#include <vector>
 
 namespace geoplait {
 namespace {
@@ -45,9 +44,13 @@ struct ReadCase {
   std::vector<Piece> pieces;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
-std::string Chars(std::size_t n, char c = 'x') { return std::string(n, c); }
+std::string Chars(std::size_t n, char c = 'x') {
+  return std::string(n, c);
+}
 
 class TextLineReaderTest : public ::testing::TestWithParam<ReadCase> {};
 
@@ -58,15 +61,20 @@ TEST_P(TextLineReaderTest, DeliversPieces) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextLineReaderTest,
     ::testing::Values(
-        ReadCase{"Empty", "", {}},
-        ReadCase{"LfEnds", "a\nbc\n", {{"a", true}, {"bc", true}}},
+        ReadCase{"Empty", "", {}}, ReadCase{"LfEnds", "a\nbc\n", {{"a", true}, {"bc", true}}},
         ReadCase{"CrLfEnds", "a\r\nbc\r\n", {{"a", true}, {"bc", true}}},
         ReadCase{"LastLineWithoutLineFeed", "a\nlast", {{"a", true}, {"last", true}}},
         ReadCase{"EmptyLines", "\n\n", {{"", true}, {"", true}}},
         ReadCase{"CrInsideLineIsDropped", "a\rb\r\r\nc", {{"ab", true}, {"c", true}}},
         ReadCase{"CrOnlyEndsMakeOneLine", "one\rtwo\rthree\r", {{"onetwothree", true}}},
-        ReadCase{"CtrlZEndsInput", "a\nb\x1a" "c\nd\n", {{"a", true}, {"b", true}}},
-        ReadCase{"CtrlZFirst", "\x1a" "a\n", {}},
+        ReadCase{"CtrlZEndsInput",
+                 "a\nb\x1a"
+                 "c\nd\n",
+                 {{"a", true}, {"b", true}}},
+        ReadCase{"CtrlZFirst",
+                 "\x1a"
+                 "a\n",
+                 {}},
         ReadCase{"CtrlZAtLineStart", "a\n\x1a\n", {{"a", true}}},
         ReadCase{"NulCutsWhatIsSeen", std::string("ab\0cd\nx", 7), {{"ab", true}, {"x", true}}},
         ReadCase{"Line5118", Chars(5118) + "\n", {{Chars(5118), true}}},
@@ -82,18 +90,20 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CrsAreNotCounted",
                  Chars(5000) + std::string(300, '\r') + Chars(200, 'y') + "\n",
                  {{Chars(5000) + Chars(119, 'y'), false}, {Chars(81, 'y'), true}}},
-        ReadCase{"CrOnlyLongInput",
-                 [] {
-                   std::string s;
-                   for (int i = 0; i < 1100; ++i) s += "abcdefghi\r";
-                   return s;
-                 }(),
-                 [] {
-                   std::string all;
-                   for (int i = 0; i < 1100; ++i) all += "abcdefghi";
-                   return std::vector<Piece>{{all.substr(0, 5119), false},
-                                             {all.substr(5119), true}};
-                 }()}),
+        ReadCase{
+            "CrOnlyLongInput",
+            [] {
+              std::string s;
+              for (int i = 0; i < 1100; ++i)
+                s += "abcdefghi\r";
+              return s;
+            }(),
+            [] {
+              std::string all;
+              for (int i = 0; i < 1100; ++i)
+                all += "abcdefghi";
+              return std::vector<Piece>{{all.substr(0, 5119), false}, {all.substr(5119), true}};
+            }()}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 // Lines that cross the reader's blocks must come out the same as any other.

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "merge_host.h"
+
+#include <gtest/gtest.h>
+
 #include <ctime>
 #include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
-
-#include "merge_host.h"
 
 namespace geoplait::testing {
 

@@ -1,12 +1,11 @@
 #include "temp_dir.h"
 
-#include <stdlib.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <gtest/gtest.h>
+#include <stdlib.h>
 
 namespace geoplait::testing {
 
@@ -23,7 +22,9 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::File(std::string_view name) const { return path_ + "/" + std::string(name); }
+std::string TempDir::File(std::string_view name) const {
+  return path_ + "/" + std::string(name);
+}
 
 std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
   const std::string file = File(name);
