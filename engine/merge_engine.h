@@ -20,6 +20,9 @@ struct MergeOptions {
   OutputSink::Policy output_policy = OutputSink::Policy::kEachLine;
   // Null: inputs are opened as text files (FileInputOpener).
   InputOpener* input_opener = nullptr;
+  // Inputs whose head is not one element per line are read re-laid out (RelayingInputOpener);
+  // off, every input is read line by line as it stands.
+  bool relayout = true;
 };
 
 // One "Merge Files" run over the host's input file list, and its three passes: the bounds
