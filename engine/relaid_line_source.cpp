@@ -12,6 +12,13 @@ bool IsBlankText(std::string_view text) {
   return text.find_first_not_of(" \t\n\r") == std::string_view::npos;
 }
 
+// Where a text's first character that is not blank stands.
+int LineOfContent(const XmlToken& text) {
+  const std::string_view blanks =
+      std::string_view(text.text).substr(0, text.text.find_first_not_of(" \t\n\r"));
+  return text.first_line + static_cast<int>(std::count(blanks.begin(), blanks.end(), '\n'));
+}
+
 }  // namespace
 
 RelaidLineSource::RelaidLineSource(std::unique_ptr<LineSource> input)
@@ -99,7 +106,7 @@ void RelaidLineSource::TakeProlog(const XmlToken& token) {
       break;
     case XmlTokenKind::kText:
       if (!IsBlankText(token.text)) {
-        Refuse(token.first_line, "text stands before the first element");
+        Refuse(LineOfContent(token), "text stands before the first element");
       }
       break;
     case XmlTokenKind::kCData:
@@ -143,6 +150,10 @@ void RelaidLineSource::TakeBody(const XmlToken& token) {
           return;
         }
         has_pending_ = false;
+        // Blanks over several lines are layout, not content.
+        if (IsBlankText(pending_content_) && pending_content_.find('\n') != std::string::npos) {
+          pending_content_.clear();
+        }
         Emit(Indent() + pending_tag_ + pending_content_ + OnOneLine(token.text));
         return;
       }
@@ -186,7 +197,8 @@ void RelaidLineSource::TakeAfterRoot(const XmlToken& token) {
                        token.kind == XmlTokenKind::kProcessingInstruction ||
                        (token.kind == XmlTokenKind::kText && IsBlankText(token.text));
   if (!allowed) {
-    Refuse(token.first_line, "something stands after the end of the <gpx> element");
+    const int line = token.kind == XmlTokenKind::kText ? LineOfContent(token) : token.first_line;
+    Refuse(line, "something stands after the end of the <gpx> element");
   }
 }
 
