@@ -1,5 +1,7 @@
 #include "xml_tokenizer.h"
 
+#include <algorithm>
+
 namespace geoplait {
 namespace {
 
@@ -40,6 +42,15 @@ int XmlTokenizer::Peek() {
     rest_ = lines_.Line();
   }
   return line_feed_first_ ? '\n' : static_cast<unsigned char>(rest_.front());
+}
+
+void XmlTokenizer::TakeUntilAny(std::string& out, std::string_view stops) {
+  if (line_feed_first_) {
+    return;
+  }
+  const std::size_t stop = std::min(rest_.find_first_of(stops), rest_.size());
+  out.append(rest_.substr(0, stop));
+  rest_.remove_prefix(stop);
 }
 
 XmlTokenizer::Result XmlTokenizer::Fail(std::string text) {
@@ -195,6 +206,10 @@ XmlTokenizer::Result XmlTokenizer::ReadStartTag(XmlToken& token) {
   // A quoted attribute value may hold '>' and '<'; only a '>' outside quotes ends the tag.
   char quote = 0;
   for (;;) {
+    if (!in_name) {
+      // Most of a tag is attribute text that asks for nothing: take it in runs.
+      TakeUntilAny(token.text, quote == '"' ? "\"" : quote == '\'' ? "'" : "\"'<>");
+    }
     const int c = Get();
     if (c == kEndOfInput) {
       return Fail("the file ends inside the tag <" + token.name);

@@ -63,6 +63,8 @@ class XmlTokenizer {
 
   int Get();
   int Peek();
+  // Moves the characters of the piece in hand up to the first of stops into out.
+  void TakeUntilAny(std::string& out, std::string_view stops);
   Result Fail(std::string text);
   Result ReadMarkup(XmlToken& token);
   Result ReadUntil(XmlToken& token, std::string_view terminator, std::size_t opener_length,
