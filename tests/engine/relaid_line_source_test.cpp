@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -203,6 +204,41 @@ TEST(Relayout, RefusesWhatIsNotWellFormed) {
     EXPECT_NE(read.error, 0);
     EXPECT_EQ(read.detail, c.detail);
   }
+}
+
+// Delivers one piece, then fails as a read of a damaged medium does.
+class FailingLineSource final : public LineSource {
+ public:
+  bool ReadLine() override {
+    if (reads_++ == 0) {
+      return true;
+    }
+    error_ = EIO;
+    return false;
+  }
+  std::string_view Line() const override {
+    return reads_ == 1 ? "<?xml version=\"1.0\"?><gpx><trk>" : "";
+  }
+  bool EndsPhysicalLine() const override { return true; }
+  int Error() const override { return error_; }
+
+ private:
+  int reads_ = 0;
+  int error_ = 0;
+};
+
+TEST(Relayout, AReadErrorIsToldAsSuchNotAsBadXml) {
+  auto rewindable = std::make_unique<RewindableLineSource>(std::make_unique<FailingLineSource>(),
+                                                           RelayingInputOpener::kHeadLimit);
+  RewindableLineSource& head = *rewindable;
+  ASSERT_TRUE(head.ReadLine());
+  EXPECT_FALSE(head.ReadLine());
+  head.Rewind();
+  EXPECT_EQ(head.Error(), 0) << "not before the pieces read ahead of the failure";
+  RelaidLineSource relaid(std::move(rewindable));
+  const Read read = ReadAll(relaid);
+  EXPECT_EQ(read.error, EIO);
+  EXPECT_EQ(read.detail, "");
 }
 
 TEST(RewindableLineSource, HandsOnEveryPieceFromTheStart) {
