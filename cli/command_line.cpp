@@ -5,11 +5,15 @@
 namespace geoplait {
 
 CommandLine ParseCommandLine(int argc, char** argv) {
-  enum { kHelp = 256, kVersion };
+  enum { kHelp = 256, kVersion, kNoRelayout };
   static const option kOptions[] = {
-      {"output", required_argument, nullptr, 'o'}, {"force", no_argument, nullptr, 'f'},
-      {"quiet", no_argument, nullptr, 'q'},        {"help", no_argument, nullptr, kHelp},
-      {"version", no_argument, nullptr, kVersion}, {nullptr, 0, nullptr, 0},
+      {"output", required_argument, nullptr, 'o'},
+      {"force", no_argument, nullptr, 'f'},
+      {"quiet", no_argument, nullptr, 'q'},
+      {"help", no_argument, nullptr, kHelp},
+      {"version", no_argument, nullptr, kVersion},
+      {"no-relayout", no_argument, nullptr, kNoRelayout},
+      {nullptr, 0, nullptr, 0},
   };
   MergeRequest request;
   bool have_output = false;
@@ -26,6 +30,9 @@ CommandLine ParseCommandLine(int argc, char** argv) {
         break;
       case 'q':
         request.settings.quiet = true;
+        break;
+      case kNoRelayout:
+        request.relayout = false;
         break;
       case kHelp:
         return HelpRequest{};
@@ -52,14 +59,17 @@ CommandLine ParseCommandLine(int argc, char** argv) {
 
 std::string UsageText(const std::string& program) {
   return "Usage: " + program +
-         " [-f|--force] [-q|--quiet] -o OUTPUT INPUT...\n"
+         " [--no-relayout] [-f|--force] [-q|--quiet] -o OUTPUT INPUT...\n"
          "Merges GPX files into OUTPUT: the first input's header lines, the overall bounds,\n"
          "then every waypoint section and every track section of the inputs, in the order\n"
          "given. Tracks named \"ACTIVE LOG\" are renamed UnnamedTrk000001 and up.\n"
+         "An input that is not laid out one element per line (a whole file on one line, a\n"
+         "gpx start tag over several lines) is read re-laid out that way first.\n"
          "\n"
          "  -o, --output OUTPUT  the merged file to write\n"
          "  -f, --force          replace OUTPUT if it exists\n"
          "  -q, --quiet          do not report success\n"
+         "      --no-relayout    read every input line by line as it stands\n"
          "      --help           show this help and exit\n"
          "      --version        show the version and exit\n"
          "\n"

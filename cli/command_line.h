@@ -10,6 +10,7 @@ namespace geoplait {
 // What the arguments of geoplait-merge ask for.
 struct MergeRequest {
   ConsoleHost::Settings settings;
+  bool relayout = true;  // off: every input is merged line by line as it stands
 };
 struct HelpRequest {};
 struct VersionRequest {};

@@ -37,9 +37,11 @@ int main(int argc, char** argv) {
     std::fputs(geoplait::UsageText(program).c_str(), stderr);
     return kExitUsage;
   }
-  geoplait::ConsoleHost host(std::get<geoplait::MergeRequest>(command).settings, stdout, stderr);
+  const auto& request = std::get<geoplait::MergeRequest>(command);
+  geoplait::ConsoleHost host(request.settings, stdout, stderr);
   geoplait::MergeOptions options;
   options.output_policy = geoplait::OutputSink::Policy::kBuffered;
+  options.relayout = request.relayout;
   geoplait::MergeEngine engine(host, options);
   return FinishStdout(engine.CmMergeFiles() ? 0 : 1);
 }

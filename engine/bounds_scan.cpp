@@ -23,6 +23,7 @@ bool MergeEngine::ScanBounds(double& maxlat, double& maxlon, double& minlat, dou
   // One input's contribution. Kept from one input to the next, so that a key with no number
   // after it keeps the value of an earlier input.
   Bounds in;
+  namespaces_.Clear();
   const int count = host_.EntryCount();
   for (int i = 0; i < count; ++i) {
     const std::string path = host_.EntryText(i);
@@ -30,6 +31,9 @@ bool MergeEngine::ScanBounds(double& maxlat, double& maxlon, double& minlat, dou
     if (!input) {
       result = false;
       continue;
+    }
+    if (!CollectNamespaces(*input, path)) {
+      result = false;
     }
     enum class Kind { kNeither, kBounds, kPoints } kind = Kind::kNeither;
     while (input->ReadLine()) {

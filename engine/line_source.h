@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace geoplait {
@@ -28,6 +29,14 @@ class LineSource {
 
   // 0, or the errno value of a read that failed for another reason than the end of input.
   virtual int Error() const = 0;
+
+  // Why the content could not be read, when Error() alone does not say it (a re-laid input
+  // that is not well-formed): a text that names the line. Empty otherwise.
+  virtual std::string ErrorDetail() const { return {}; }
+
+  // The input's gpx start tag as the opener found it, on one line; empty when the opener did
+  // not look at the head.
+  virtual std::string_view GpxStartTag() const { return {}; }
 };
 
 }  // namespace geoplait

@@ -2,6 +2,7 @@
 
 #include "input_opener.h"
 #include "merge_host.h"
+#include "namespace_merger.h"
 #include "output_sink.h"
 
 #include <cstdint>
@@ -20,6 +21,9 @@ struct MergeOptions {
   OutputSink::Policy output_policy = OutputSink::Policy::kEachLine;
   // Null: inputs are opened as text files (FileInputOpener).
   InputOpener* input_opener = nullptr;
+  // Inputs whose head is not one element per line are read re-laid out (RelayingInputOpener);
+  // off, every input is read line by line as it stands.
+  bool relayout = true;
 };
 
 // One "Merge Files" run over the host's input file list, and its three passes: the bounds
@@ -60,6 +64,9 @@ class MergeEngine {
  private:
   std::unique_ptr<LineSource> OpenInput(const std::string& path);
   bool InputFailed(const LineSource& input, const std::string& path);
+  // Notes the namespaces that the input's gpx start tag declares. False, after the message,
+  // when it binds a prefix to another name than an earlier input does.
+  bool CollectNamespaces(const LineSource& input, const std::string& path);
   bool IsOneOfTheInputs(const std::string& output_path);
   bool Emit(OutputSink& out, std::string_view text, bool end_line = true);
   void EndSection(OutputSink& out);
@@ -69,6 +76,8 @@ class MergeEngine {
   MergeHost& host_;
   MergeOptions options_;
   FileInputOpener file_opener_;
+  // The namespaces of the inputs' gpx start tags, from the bounds scan for the header.
+  NamespaceMerger namespaces_;
   // The output while a run writes it, so that every message can first flush it.
   OutputSink* output_ = nullptr;
   std::string output_path_;

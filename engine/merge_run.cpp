@@ -1,5 +1,6 @@
 #include "error_text.h"
 #include "merge_engine.h"
+#include "relaying_input_opener.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -105,7 +106,9 @@ bool MergeEngine::IsOneOfTheInputs(const std::string& output_path) {
 }
 
 std::unique_ptr<LineSource> MergeEngine::OpenInput(const std::string& path) {
-  InputOpener& opener = options_.input_opener ? *options_.input_opener : file_opener_;
+  InputOpener& files = options_.input_opener ? *options_.input_opener : file_opener_;
+  RelayingInputOpener relaying(files);
+  InputOpener& opener = options_.relayout ? static_cast<InputOpener&>(relaying) : files;
   int error = 0;
   std::unique_ptr<LineSource> input = opener.Open(path, error);
   if (!input) {
@@ -120,7 +123,9 @@ bool MergeEngine::InputFailed(const LineSource& input, const std::string& path) 
   if (input.Error() == 0) {
     return false;
   }
-  Tell(FileFailureMessage(path, input.Error()), kStyleStop);
+  const std::string detail = input.ErrorDetail();
+  Tell(detail.empty() ? FileFailureMessage(path, input.Error()) : path + ":\n" + detail,
+       kStyleStop);
   return true;
 }
 

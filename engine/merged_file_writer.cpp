@@ -47,8 +47,10 @@ bool MergeEngine::WriteHeaderAndWaypoints(OutputSink& out, double maxlat, double
       // Exactly two lines, the XML declaration and the gpx start tag; the waypoint search
       // starts on the third.
       int copied = 0;
+      std::string completed;  // the gpx start tag with the namespaces that later inputs need
       while (copied < 2 && input->ReadLine()) {
-        if (!Emit(out, input->Line(), input->EndsPhysicalLine())) {
+        if (!Emit(out, namespaces_.Complete(input->Line(), completed),
+                  input->EndsPhysicalLine())) {
           return false;
         }
         if (input->EndsPhysicalLine()) {

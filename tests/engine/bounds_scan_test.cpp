@@ -49,6 +49,7 @@ ScanResult Scan(MergeFixture& f) {
   ScanResult r{};
   MergeOptions options;
   options.input_opener = f.input_opener;
+  options.relayout = f.relayout;
   MergeEngine engine(f.host, options);
   r.ok = engine.ScanBounds(r.maxlat, r.maxlon, r.minlat, r.minlon);
   return r;

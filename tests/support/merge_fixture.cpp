@@ -16,6 +16,7 @@ bool MergeFixture::Merge(OutputSink::Policy policy) {
   MergeOptions options;
   options.output_policy = policy;
   options.input_opener = input_opener;
+  options.relayout = relayout;
   MergeEngine engine(host, options);
   return engine.CmMergeFiles();
 }

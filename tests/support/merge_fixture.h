@@ -29,6 +29,9 @@ class MergeFixture {
   RecordingHost host;
   std::string output_path;
   InputOpener* input_opener = nullptr;
+  // Off by default: most fixtures here show the line rules on inputs that are not laid out
+  // one element per line, which the re-layout would otherwise straighten first.
+  bool relayout = false;
 };
 
 // Lines joined with LF, each ended by one: the layout of a fixture.
