@@ -49,8 +49,7 @@ bool MergeEngine::WriteHeaderAndWaypoints(OutputSink& out, double maxlat, double
       int copied = 0;
       std::string completed;  // the gpx start tag with the namespaces that later inputs need
       while (copied < 2 && input->ReadLine()) {
-        if (!Emit(out, namespaces_.Complete(input->Line(), completed),
-                  input->EndsPhysicalLine())) {
+        if (!Emit(out, namespaces_.Complete(input->Line(), completed), input->EndsPhysicalLine())) {
           return false;
         }
         if (input->EndsPhysicalLine()) {
