@@ -10,8 +10,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <cctype>
@@ -41,6 +43,32 @@ class EntryHeightDelegate final : public QStyledItemDelegate {
 
  private:
   int height_;
+};
+
+// A group box as dialog templates mean it: its rectangle is the frame, whose top line runs
+// through the middle of the title.
+class GroupFrame final : public QGroupBox {
+ public:
+  GroupFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    // Etched, like the frame of a group box on the dialogs the templates come from. The
+    // styles' own group box frames leave room for a title above them instead.
+    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true);
+    if (title().isEmpty()) {
+      return;
+    }
+    const int gap = metrics.averageCharWidth() / 2;
+    const QRect text(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(title()) + 2 * gap,
+                     metrics.height());
+    painter.fillRect(text, palette().window());
+    style()->drawItemText(&painter, text.adjusted(gap, 0, -gap, 0),
+                          Qt::AlignLeft | Qt::TextShowMnemonic, palette(), isEnabled(), title(),
+                          QPalette::WindowText);
+  }
 };
 
 }  // namespace
@@ -126,7 +154,7 @@ QWidget* DialogWidget::MakeControl(const TControlTemplate& control) {
   if (SameClass(control.window_class, "button")) {
     const std::uint32_t type = control.style & style::kBsTypeMask;
     if (type == style::kBsGroupBox) {
-      auto* box = new QGroupBox(text, this);
+      auto* box = new GroupFrame(text, this);
       box->setFocusPolicy(Qt::NoFocus);
       return box;
     }
