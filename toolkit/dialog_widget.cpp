@@ -143,8 +143,13 @@ DialogWidget::DialogWidget(TDialog* owner, const TDialogTemplate& dialog, std::u
   if (first_tab_stop != nullptr) {
     first_tab_stop->setFocus();
   }
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { FocusMoved(now); });
+  focus_tracking_ = connect(qApp, &QApplication::focusChanged, this,
+                            [this](QWidget*, QWidget* now) { FocusMoved(now); });
+}
+
+DialogWidget::~DialogWidget() {
+  // The focus leaves the controls while QWidget destroys them, after this part is gone.
+  disconnect(focus_tracking_);
 }
 
 QWidget* DialogWidget::MakeControl(const TControlTemplate& control) {
