@@ -32,7 +32,7 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Every entry of a list box is one line of the font high, as in the list's whole-entry height.
+// Every entry of a list box is one line of the font high, so whole entries fill its height.
 class EntryHeightDelegate final : public QStyledItemDelegate {
  public:
   EntryHeightDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
@@ -55,8 +55,7 @@ class GroupFrame final : public QGroupBox {
   void paintEvent(QPaintEvent* /*event*/) override {
     QPainter painter(this);
     const QFontMetrics metrics(font());
-    // Etched, like the frame of a group box on the dialogs the templates come from. The
-    // styles' own group box frames leave room for a title above them instead.
+    // Drawn here, etched, because the styles' own group box frames start below the title.
     qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true);
     if (title().isEmpty()) {
       return;
