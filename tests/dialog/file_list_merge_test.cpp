@@ -19,8 +19,12 @@ namespace {
 constexpr char kFirst[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
     "<gpx version=\"1.1\" creator=\"test\">\n"
-    "<metadata><bounds maxlat=\"47.5\" maxlon=\"8.5\" minlat=\"47.0\" minlon=\"8.0\"/></metadata>\n"
-    "<wpt lat=\"47.1\" lon=\"8.1\"><name>Hut</name></wpt>\n"
+    "<metadata>\n"
+    "<bounds maxlat=\"47.5\" maxlon=\"8.5\" minlat=\"47.0\" minlon=\"8.0\"/>\n"
+    "</metadata>\n"
+    "<wpt lat=\"47.1\" lon=\"8.1\">\n"
+    "<name>Hut</name>\n"
+    "</wpt>\n"
     "<trk>\n"
     "<name>ACTIVE LOG: 01 MAR 2008</name>\n"
     "<trkseg><trkpt lat=\"47.2\" lon=\"8.2\"></trkpt></trkseg>\n"
@@ -29,7 +33,9 @@ constexpr char kFirst[] =
 constexpr char kSecond[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
     "<gpx version=\"1.1\" creator=\"other\">\n"
-    "<wpt lat=\"46.9\" lon=\"7.9\"><name>Lake</name></wpt>\n"
+    "<wpt lat=\"46.9\" lon=\"7.9\">\n"
+    "<name>Lake</name>\n"
+    "</wpt>\n"
     "<trk>\n"
     "<name>Ridge</name>\n"
     "<trkseg><trkpt lat=\"46.8\" lon=\"7.8\"></trkpt></trkseg>\n"
@@ -80,7 +86,7 @@ TEST(MergeFiles, MergesTheListedFilesIntoTheChosenOneAndSaysSo) {
 
   const std::string merged = ReadFileBytes(output);
   EXPECT_EQ(WithoutTime(merged), MergedByTheEngine(dir, inputs));
-  EXPECT_NE(merged.find("<name>Lake</name></wpt>\r\n<wpt lat=\"47.1\""), std::string::npos);
+  EXPECT_NE(merged.find("<name>Lake</name>\r\n</wpt>\r\n<wpt lat=\"47.1\""), std::string::npos);
   EXPECT_EQ(shown.Entries(), inputs);
 
   // The list stays as it was, so the same files merge again, this time from the keyboard.
