@@ -7,8 +7,6 @@ inline constexpr int kMainMenu = 100;
 inline constexpr int kMainAccelerators = 100;
 inline constexpr int kMainIcon = 1;
 inline constexpr int kSpareIcon = 1001;  // nothing loads it
-inline constexpr int kFileListDialog = 2000;
-inline constexpr int kAboutDialog = 22000;
 
 // Commands of the menu bar and its accelerators.
 inline constexpr int kCmHelpAbout = 2009;
