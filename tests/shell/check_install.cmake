@@ -20,9 +20,14 @@ if(NOT status EQUAL 0 OR NOT out STREQUAL "")
   message(FATAL_ERROR "desktop-file-validate: ${status} ${out}")
 endif()
 
-# The entry names the icon by the name under which it was installed.
+# The entry starts a program that was installed, by the icon name that was installed.
+file(STRINGS ${entry} exec REGEX "^Exec=")
 file(STRINGS ${entry} icon REGEX "^Icon=")
+string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" exec "${exec}")
 string(REGEX REPLACE "^Icon=" "" icon "${icon}")
+if(NOT EXISTS ${STAGE}/bin/${exec})
+  message(FATAL_ERROR "the desktop entry starts ${exec}, which is not installed")
+endif()
 if(NOT EXISTS ${STAGE}/share/icons/hicolor/32x32/apps/${icon}.png)
   message(FATAL_ERROR "the desktop entry names the icon ${icon}, which is not installed")
 endif()
