@@ -147,11 +147,15 @@ void TFrameWindow::ShrinkToClient() {
     return;
   }
   const QSize client = client_->GetHandle()->size();
+  // The menu bar takes its room from the frame, above the client area.
   QMenuBar* bar = widget_->menuBar();
-  const int bar_height = bar->actions().isEmpty() ? 0
-                         : bar->heightForWidth(client.width()) > 0
-                             ? bar->heightForWidth(client.width())
-                             : bar->sizeHint().height();
+  int bar_height = 0;
+  if (!bar->actions().isEmpty()) {
+    bar_height = bar->heightForWidth(client.width());
+    if (bar_height <= 0) {
+      bar_height = bar->sizeHint().height();
+    }
+  }
   widget_->resize(client.width(), client.height() + bar_height);
 }
 
