@@ -18,6 +18,8 @@ class TControl : public TWindow {
 
  protected:
   virtual bool CanBindTo(const QWidget& widget) const = 0;
+  // Controls come from dialog templates only, so a control object makes no window itself.
+  QWidget* CreateWidget(QWidget* /*parent_widget*/) override { return nullptr; }
 
  private:
   int id_;

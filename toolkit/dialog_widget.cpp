@@ -14,8 +14,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <cctype>
@@ -36,7 +38,7 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Every entry of a list box is one line of the font high, as in the list's whole-entry height.
+// Every entry of a list box is one line of the font high, so whole entries fill its height.
 class EntryHeightDelegate final : public QStyledItemDelegate {
  public:
   EntryHeightDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
@@ -77,6 +79,31 @@ void SetUpStatic(QLabel& label, const TControlTemplate& control) {
       break;
   }
 }
+
+// A group box as dialog templates mean it: its rectangle is the frame, whose top line runs
+// through the middle of the title.
+class GroupFrame final : public QGroupBox {
+ public:
+  GroupFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    // Drawn here, etched, because the styles' own group box frames start below the title.
+    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true);
+    if (title().isEmpty()) {
+      return;
+    }
+    const int gap = metrics.averageCharWidth() / 2;
+    const QRect text(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(title()) + 2 * gap,
+                     metrics.height());
+    painter.fillRect(text, palette().window());
+    style()->drawItemText(&painter, text.adjusted(gap, 0, -gap, 0),
+                          Qt::AlignLeft | Qt::TextShowMnemonic, palette(), isEnabled(), title(),
+                          QPalette::WindowText);
+  }
+};
 
 }  // namespace
 
@@ -150,8 +177,13 @@ DialogWidget::DialogWidget(TDialog* owner, const TDialogTemplate& dialog, std::u
   if (first_tab_stop != nullptr) {
     first_tab_stop->setFocus();
   }
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { FocusMoved(now); });
+  focus_tracking_ = connect(qApp, &QApplication::focusChanged, this,
+                            [this](QWidget*, QWidget* now) { FocusMoved(now); });
+}
+
+DialogWidget::~DialogWidget() {
+  // The focus leaves the controls while QWidget destroys them, after this part is gone.
+  disconnect(focus_tracking_);
 }
 
 QWidget* DialogWidget::MakeControl(const TControlTemplate& control) {
@@ -161,7 +193,7 @@ QWidget* DialogWidget::MakeControl(const TControlTemplate& control) {
   if (SameClass(control.window_class, "button")) {
     const std::uint32_t type = control.style & style::kBsTypeMask;
     if (type == style::kBsGroupBox) {
-      auto* box = new QGroupBox(text, this);
+      auto* box = new GroupFrame(text, this);
       box->setFocusPolicy(Qt::NoFocus);
       return box;
     }

@@ -20,6 +20,7 @@ class TDialog;
 class DialogWidget final : public QFrame {
  public:
   DialogWidget(TDialog* owner, const TDialogTemplate& dialog, std::uint32_t style, QWidget* parent);
+  ~DialogWidget() override;
 
   // False when a control of the template is of a kind this toolkit cannot make.
   bool Complete() const { return complete_; }
@@ -42,6 +43,7 @@ class DialogWidget final : public QFrame {
   bool complete_ = true;
   std::vector<std::pair<int, QWidget*>> controls_;
   QPushButton* template_default_ = nullptr;
+  QMetaObject::Connection focus_tracking_;
 };
 
 }  // namespace geoplait::toolkit

@@ -53,7 +53,9 @@ class FrameWidget final : public QMainWindow {
 TFrameWindow::TFrameWindow(TWindow* parent, std::string_view title, std::unique_ptr<TWindow> client,
                            bool shrink_to_client, const TModule* module)
     : TWindow(parent, title), client_(std::move(client)), module_(module) {
-  Attr().Style = style::kOverlappedWindow | style::kVisible | style::kClipChildren;
+  // Not visible at creation: Show() gives the first show state, so the frame never appears
+  // in another one first.
+  Attr().Style = style::kOverlappedWindow | style::kClipChildren;
   if (client_ != nullptr) {
     client_->SetParent(this);
   }

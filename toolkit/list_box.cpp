@@ -33,8 +33,10 @@ int TListBox::AddString(std::string_view text) {
   if (list == nullptr) {
     return -1;
   }
-  list->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  return list->count() - 1;
+  auto* item =
+      new QListWidgetItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  list->addItem(item);
+  return list->row(item);
 }
 
 int TListBox::DeleteString(int index) {

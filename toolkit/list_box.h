@@ -28,7 +28,7 @@ class TListBox : public TControl {
  public:
   TListBox(TWindow* parent, int id);
 
-  // Appends text (the list is never sorted here); its index.
+  // Adds text, at the end unless the list sorts; its index.
   int AddString(std::string_view text);
   // Removes the entry at index; the number of entries left.
   int DeleteString(int index);

@@ -40,6 +40,13 @@ bool TWindow::Create() {
   }
   handle_ = widget;
   SetupWindow();
+  // A child without the visible style stays hidden when its parent is shown; a window of its
+  // own waits for Show() unless the style says otherwise.
+  if ((attr_.Style & style::kVisible) != 0) {
+    handle_->show();
+  } else if (!handle_->isWindow()) {
+    handle_->hide();
+  }
   return true;
 }
 

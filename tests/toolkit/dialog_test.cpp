@@ -174,5 +174,25 @@ TEST(ModelessDialog, CancelDestroysTheWindowAtOnceAndTellsTheParent) {
   EXPECT_TRUE(window.isNull());
 }
 
+TEST(ModelessDialog, RestyledAsAChildItIsCreatedInsideItsParentsWindowWithinABorder) {
+  TWindow frame(nullptr);
+  TDialog client(&frame, 300, &kModule);
+  TWindowAttr& attr = client.Attr();
+  attr.Style &= ~(style::kPopup | style::kCaption | style::kDsModalFrame);
+  attr.Style |= style::kChild | style::kVisible | style::kBorder;
+  ASSERT_TRUE(frame.Create());
+  ASSERT_TRUE(client.IsWindow());
+  frame.Show(SW_SHOWNORMAL);
+
+  QWidget* window = client.GetHandle();
+  EXPECT_EQ(window->parentWidget(), frame.GetHandle());
+  EXPECT_FALSE(window->isWindow());
+  EXPECT_TRUE(window->isVisible());
+  const TBaseUnits base = client.BaseUnits();
+  EXPECT_EQ(window->size(), ToPixels(kPicker.rect, base).size() + QSize(2, 2));
+  EXPECT_EQ(client.GetDlgItem(IDOK)->geometry(),
+            ToPixels(kControls[0].rect, base).translated(1, 1));
+}
+
 }  // namespace
 }  // namespace geoplait::toolkit
