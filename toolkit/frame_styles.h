@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window_styles.h"
+
 #include <cstdint>
 
 // Style words of frames and the extended styles, bit for bit as windows store them.
