@@ -1,5 +1,9 @@
 #include "command_line.h"
 #include "merge_engine.h"
+#include "project_rc_version.h"
+
+#include <cstdio>
+#include <string>
 
 #include <cstdio>
 #include <string>
@@ -27,7 +31,14 @@ int main(int argc, char** argv) {
     return FinishStdout(0);
   }
   if (std::holds_alternative<geoplait::VersionRequest>(command)) {
-    std::printf("%s (Geoplait) %s\n", program.c_str(), GEOPLAIT_VERSION);
+    const geoplait::TProjectRCVersion version(geoplait::RunningExecutableFile());
+    const char* name = nullptr;
+    const char* number = nullptr;
+    if (version.GetProductName(&name) && version.GetProductVersion(&number)) {
+      std::printf("%s (%s) %s\n", program.c_str(), name, number);
+    } else {
+      std::printf("%s\n", program.c_str());
+    }
     return FinishStdout(0);
   }
   if (const auto* error = std::get_if<geoplait::UsageError>(&command)) {

@@ -9,6 +9,10 @@ namespace geoplait::resources {
 inline constexpr int kFileListDialogId = 2000;
 const toolkit::TDialogTemplate& FileListDialog();
 
+// Dialog 22000: the About box.
+inline constexpr int kAboutDialogId = 22000;
+const toolkit::TDialogTemplate& AboutDialog();
+
 // Every resource of the program; the default module of its windows.
 const toolkit::TModule& ProgramModule();
 

@@ -1,6 +1,10 @@
 #include "dialog_widget.h"
 
 #include "dialog.h"
+#include "frame_resources.h"
+#include "icon.h"
+#include "module.h"
+#include "static_styles.h"
 #include "window_styles.h"
 
 #include <QApplication>
@@ -17,6 +21,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <string>
 
 namespace geoplait::toolkit {
 namespace {
@@ -44,6 +50,35 @@ class EntryHeightDelegate final : public QStyledItemDelegate {
  private:
   int height_;
 };
+
+// The alignment of a static text, or the icon that a static icon control names as "#<group>".
+void SetUpStatic(QLabel& label, const TControlTemplate& control) {
+  label.setTextFormat(Qt::PlainText);
+  switch (control.style & style::kSsTypeMask) {
+    case style::kSsCenter:
+      label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+      break;
+    case style::kSsRight:
+      label.setAlignment(Qt::AlignRight | Qt::AlignTop);
+      break;
+    case style::kSsIcon: {
+      label.clear();
+      const TModule* module = TModule::Default();
+      const bool numbered = control.text.size() > 1 && control.text.front() == '#';
+      const TIconGroup* group =
+          module != nullptr && numbered
+              ? FindIconGroup(*module, std::atoi(std::string(control.text.substr(1)).c_str()))
+              : nullptr;
+      if (group != nullptr) {
+        label.setPixmap(LoadIconImage(*group, kBigIconSize));
+      }
+      label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      break;
+    }
+    default:
+      break;
+  }
+}
 
 // A group box as dialog templates mean it: its rectangle is the frame, whose top line runs
 // through the middle of the title.
@@ -201,6 +236,7 @@ QWidget* DialogWidget::MakeControl(const TControlTemplate& control) {
   if (SameClass(control.window_class, "static")) {
     auto* label = new QLabel(text, this);
     label->setFocusPolicy(Qt::NoFocus);
+    SetUpStatic(*label, control);
     return label;
   }
   return nullptr;

@@ -5,7 +5,8 @@ namespace {
 const TModule* default_module = nullptr;
 }  // namespace
 
-TModule::TModule(std::span<const TDialogTemplate* const> dialogs) : dialogs_(dialogs) {}
+TModule::TModule(std::span<const TDialogTemplate* const> dialogs, TFrameResources frame)
+    : dialogs_(dialogs), frame_(frame) {}
 
 const TDialogTemplate* TModule::FindDialog(int id) const {
   for (const TDialogTemplate* dialog : dialogs_) {
