@@ -5,9 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include <cstdio>
-#include <string>
-
 namespace {
 
 constexpr int kExitUsage = 2;
