@@ -1,15 +1,80 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace geoplait {
 
+// Where text first stands in line, or npos. Every pass asks this of every line, and nearly
+// every answer is "nowhere", so the places where the first two characters of text stand are
+// found sixteen at a time before any comparison is made.
+inline std::size_t FindText(std::string_view line, std::string_view text) {
+  const std::size_t n = text.size();
+  if (n == 0) {
+    return 0;
+  }
+  if (line.size() < n) {
+    return std::string_view::npos;
+  }
+  const char* s = line.data();
+  if (n == 1) {
+    const void* at = std::memchr(s, text[0], line.size());
+    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - s) : std::string_view::npos;
+  }
+  // Where text can start and still fit in the line.
+  const std::size_t starts = line.size() - n + 1;
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  constexpr std::size_t kWidth = 16;
+  if (line.size() > kWidth) {
+    const __m128i firsts = _mm_set1_epi8(text[0]);
+    const __m128i seconds = _mm_set1_epi8(text[1]);
+    // Places i to i + 15, read from s[i] to s[i + 16]; the last window is moved back to end
+    // at the line's end, and the places it shares with the one before are masked off.
+    while (i < starts) {
+      const std::size_t window = std::min(i, line.size() - kWidth - 1);
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + window));
+      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + window + 1));
+      unsigned mask = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, firsts), _mm_cmpeq_epi8(b, seconds))));
+      mask &= ~0U << (i - window);
+      if (starts - window < kWidth) {
+        mask &= (1U << (starts - window)) - 1;
+      }
+      while (mask != 0) {
+        const std::size_t at = window + static_cast<std::size_t>(__builtin_ctz(mask));
+        if (std::memcmp(s + at + 2, text.data() + 2, n - 2) == 0) {
+          return at;
+        }
+        mask &= mask - 1;
+      }
+      i = window + kWidth;
+    }
+    return std::string_view::npos;
+  }
+#endif
+  for (; i < starts; ++i) {
+    if (s[i] == text[0] && std::memcmp(s + i + 1, text.data() + 1, n - 1) == 0) {
+      return i;
+    }
+  }
+  return std::string_view::npos;
+}
+
 // Lines are recognised by a fixed piece of text anywhere in them, case-sensitively.
 inline bool Contains(std::string_view line, std::string_view text) {
-  return line.find(text) != std::string_view::npos;
+  return FindText(line, text) != std::string_view::npos;
 }
 
 // The closing tag ends a section only as a line of its own, with nothing else on it.
-inline bool IsClosingGpxTag(std::string_view line) { return line == "</gpx>"; }
+inline bool IsClosingGpxTag(std::string_view line) {
+  return line == "</gpx>";
+}
 
 }  // namespace geoplait
