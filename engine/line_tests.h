@@ -35,26 +35,37 @@ inline std::size_t FindText(std::string_view line, std::string_view text) {
   if (line.size() > kWidth) {
     const __m128i firsts = _mm_set1_epi8(text[0]);
     const __m128i seconds = _mm_set1_epi8(text[1]);
-    // Places i to i + 15, read from s[i] to s[i + 16]; the last window is moved back to end
-    // at the line's end, and the places it shares with the one before are masked off.
-    while (i < starts) {
-      const std::size_t window = std::min(i, line.size() - kWidth - 1);
+    // The places window to window + 15, read from s[window] to s[window + 16].
+    const auto candidates = [&](std::size_t window) {
       const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + window));
       const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + window + 1));
-      unsigned mask = static_cast<unsigned>(
+      return static_cast<unsigned>(
           _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, firsts), _mm_cmpeq_epi8(b, seconds))));
-      mask &= ~0U << (i - window);
+    };
+    const auto match = [&](std::size_t window, unsigned mask) {
       if (starts - window < kWidth) {
         mask &= (1U << (starts - window)) - 1;
       }
-      while (mask != 0) {
+      for (; mask != 0; mask &= mask - 1) {
         const std::size_t at = window + static_cast<std::size_t>(__builtin_ctz(mask));
         if (std::memcmp(s + at + 2, text.data() + 2, n - 2) == 0) {
           return at;
         }
-        mask &= mask - 1;
       }
-      i = window + kWidth;
+      return std::string_view::npos;
+    };
+    for (; i < starts && i + kWidth < line.size(); i += kWidth) {
+      if (const unsigned mask = candidates(i)) {
+        if (const std::size_t at = match(i, mask); at != std::string_view::npos) {
+          return at;
+        }
+      }
+    }
+    if (i < starts) {
+      // The last places, in a window moved back to end at the line's end; the places it
+      // shares with the window before have been looked at.
+      const std::size_t window = line.size() - kWidth - 1;
+      return match(window, candidates(window) & (~0U << (i - window)));
     }
     return std::string_view::npos;
   }
