@@ -9,7 +9,7 @@ namespace geoplait {
 
 OutputSink::OutputSink(int fd, Policy policy) : fd_(fd), policy_(policy) {
   if (policy_ == Policy::kBuffered) {
-    buffer_ = std::make_unique<char[]>(kBufferSize);
+    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   }
 }
 

@@ -17,10 +17,12 @@ constexpr char kCtrlZ = 0x1A;
 
 }  // namespace
 
+// The buffers are not cleared: a pass opens every input anew, and no byte of them is read
+// before read(2) or the reader itself has written it.
 TextLineReader::TextLineReader(int fd)
     : fd_(fd),
-      block_(std::make_unique<char[]>(kBlockSize)),
-      piece_(std::make_unique<char[]>(kMaxPieceLength)) {
+      block_(std::make_unique_for_overwrite<char[]>(kBlockSize)),
+      piece_(std::make_unique_for_overwrite<char[]>(kMaxPieceLength)) {
   posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
