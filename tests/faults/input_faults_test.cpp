@@ -68,29 +68,31 @@ TEST_P(UnreadableInputTest, FailsTheBoundsScanWithItsOwnMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, UnreadableInputTest,
-    ::testing::Values(UnreadableInputCase{"Directory",
-                                          [](const TempDir& dir) {
-                                            const std::string path = dir.File("folder.gpx");
-                                            mkdir(path.c_str(), 0755);
-                                            return path;
-                                          },
-                                          "Is a directory"},
-                      // No writer: a blocking open would wait for one for ever.
-                      UnreadableInputCase{"FifoWithoutWriter",
-                                          [](const TempDir& dir) {
-                                            const std::string path = dir.File("pipe.gpx");
-                                            mkfifo(path.c_str(), 0644);
-                                            return path;
-                                          },
-                                          nullptr},
-                      UnreadableInputCase{
-                          "Missing", [](const TempDir& dir) { return dir.File("missing.gpx"); },
-                          "No such file or directory"},
-                      UnreadableInputCase{"UnderAFile",
-                                          [](const TempDir& dir) {
-                                            return dir.Write("plain", "x") + "/inside.gpx";
-                                          },
-                                          "Not a directory"}),
+    ::testing::Values(
+        UnreadableInputCase{"Directory",
+                            [](const TempDir& dir) {
+                              const std::string path = dir.File("folder.gpx");
+                              mkdir(path.c_str(), 0755);
+                              return path;
+                            },
+                            "Is a directory"},
+        // No writer: a blocking open would wait for one for ever.
+        UnreadableInputCase{"FifoWithoutWriter",
+                            [](const TempDir& dir) {
+                              const std::string path = dir.File("pipe.gpx");
+                              mkfifo(path.c_str(), 0644);
+                              return path;
+                            },
+                            nullptr},
+        // Never ends: every pass would read it for ever.
+        UnreadableInputCase{"EndlessDevice",
+                            [](const TempDir&) { return std::string("/dev/zero"); }, nullptr},
+        UnreadableInputCase{"Missing", [](const TempDir& dir) { return dir.File("missing.gpx"); },
+                            "No such file or directory"},
+        UnreadableInputCase{
+            "UnderAFile",
+            [](const TempDir& dir) { return dir.Write("plain", "x") + "/inside.gpx"; },
+            "Not a directory"}),
     [](const ::testing::TestParamInfo<UnreadableInputCase>& info) {
       return std::string(info.param.name);
     });
