@@ -50,23 +50,11 @@ void OutputSink::Append(std::string_view text) {
   }
 }
 
-void OutputSink::Write(std::string_view text, bool end_line) {
+void OutputSink::WriteSlowly(std::string_view text, bool end_line) {
   if (error_ != 0 || fd_ < 0) {
     return;
   }
   if (policy_ == Policy::kBuffered) {
-    // Nearly every line fits in what is left of the buffer: copy it and its end at once.
-    if (text.size() + 2 <= kBufferSize - used_) {
-      char* at = buffer_.get() + used_;
-      std::memcpy(at, text.data(), text.size());
-      used_ += text.size();
-      if (end_line) {
-        at[text.size()] = '\r';
-        at[text.size() + 1] = '\n';
-        used_ += 2;
-      }
-      return;
-    }
     Append(text);
     if (end_line) {
       Append("\r\n");
