@@ -11,6 +11,18 @@
 
 namespace geoplait {
 
+// Whether the characters at s are those of text from position from on. The texts looked for
+// are a few characters long, too short to be worth a call of memcmp.
+[[gnu::always_inline]] inline bool SameFrom(const char* s, std::string_view text,
+                                            std::size_t from) {
+  for (std::size_t k = from; k < text.size(); ++k) {
+    if (s[k] != text[k]) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Where text first stands in line, or npos. Every pass asks this of every line, and nearly
 // every answer is "nowhere", so the places where the first two characters of text stand are
 // found sixteen at a time before any comparison is made. On a short line a call costs as much
@@ -49,7 +61,7 @@ namespace geoplait {
       }
       for (; mask != 0; mask &= mask - 1) {
         const std::size_t at = window + static_cast<std::size_t>(__builtin_ctz(mask));
-        if (std::memcmp(s + at + 2, text.data() + 2, n - 2) == 0) {
+        if (SameFrom(s + at, text, 2)) {
           return at;
         }
       }
@@ -72,7 +84,7 @@ namespace geoplait {
   }
 #endif
   for (; i < starts; ++i) {
-    if (s[i] == text[0] && std::memcmp(s + i + 1, text.data() + 1, n - 1) == 0) {
+    if (s[i] == text[0] && SameFrom(s + i, text, 1)) {
       return i;
     }
   }
@@ -80,7 +92,7 @@ namespace geoplait {
 }
 
 // Lines are recognised by a fixed piece of text anywhere in them, case-sensitively.
-inline bool Contains(std::string_view line, std::string_view text) {
+[[gnu::always_inline]] inline bool Contains(std::string_view line, std::string_view text) {
   return FindText(line, text) != std::string_view::npos;
 }
 
