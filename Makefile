@@ -3,6 +3,8 @@
 
 BUILD_DIR ?= build/dev
 ASAN_DIR ?= build/asan
+FUZZ_DIR ?= build/fuzz
+FUZZ_SECONDS ?= 30
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
@@ -33,6 +35,14 @@ test-asan: deps
 
 bench: build
 	@cmake --build $(BUILD_DIR) --target bench-run
+
+# libFuzzer targets under AddressSanitizer and UndefinedBehaviorSanitizer, each run for
+# FUZZ_SECONDS. What they find is left in $(FUZZ_DIR)/findings.
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DGEOPLAIT_BUILD_FUZZ=ON -DGEOPLAIT_BUILD_TESTS=OFF -DGEOPLAIT_BUILD_GUI=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+	@fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

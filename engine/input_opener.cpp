@@ -27,8 +27,9 @@ int OpenInputFile(const std::string& path, int& error) {
     close(fd);
     return -1;
   }
-  // A pipe's content is gone once read, and every pass must read the input again.
-  if (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)) {
+  // Every pass must read the input again from its start, and to an end: a pipe's content is
+  // gone once read, a device such as /dev/zero never ends, and a terminal waits for typing.
+  if (!S_ISREG(info.st_mode)) {
     error = ESPIPE;
     close(fd);
     return -1;

@@ -17,7 +17,8 @@ class InputOpener {
 };
 
 // Opens files as text files (TextLineReader). Refuses what cannot be read three times over,
-// as every merge must: a directory ("Is a directory") and a pipe or socket.
+// as every merge must: a directory ("Is a directory"), and anything else that is not a regular
+// file (a pipe, a socket, a device).
 class FileInputOpener final : public InputOpener {
  public:
   std::unique_ptr<LineSource> Open(const std::string& path, int& error) override;

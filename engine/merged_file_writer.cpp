@@ -128,7 +128,7 @@ bool MergeEngine::WriteTracks(OutputSink& out) {
         if (IsClosingGpxTag(line)) {
           break;
         }
-        const std::size_t at = line.find(kActiveLogName);
+        const std::size_t at = FindText(line, kActiveLogName);
         bool written;
         if (at != std::string_view::npos) {
           std::string renamed(line.substr(0, at + kNameTag.size()));

@@ -9,7 +9,7 @@ namespace geoplait {
 
 OutputSink::OutputSink(int fd, Policy policy) : fd_(fd), policy_(policy) {
   if (policy_ == Policy::kBuffered) {
-    buffer_ = std::make_unique<char[]>(kBufferSize);
+    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   }
 }
 
@@ -50,7 +50,7 @@ void OutputSink::Append(std::string_view text) {
   }
 }
 
-void OutputSink::Write(std::string_view text, bool end_line) {
+void OutputSink::WriteSlowly(std::string_view text, bool end_line) {
   if (error_ != 0 || fd_ < 0) {
     return;
   }

@@ -6,6 +6,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace geoplait {
 namespace {
 
@@ -13,10 +17,12 @@ constexpr char kCtrlZ = 0x1A;
 
 }  // namespace
 
+// The buffers are not cleared: a pass opens every input anew, and no byte of them is read
+// before read(2) or the reader itself has written it.
 TextLineReader::TextLineReader(int fd)
     : fd_(fd),
-      block_(std::make_unique<char[]>(kBlockSize)),
-      piece_(std::make_unique<char[]>(kMaxPieceLength)) {
+      block_(std::make_unique_for_overwrite<char[]>(kBlockSize)),
+      piece_(std::make_unique_for_overwrite<char[]>(kMaxPieceLength)) {
   posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
@@ -72,28 +78,55 @@ void TextLineReader::Deliver(const char* begin, std::size_t length, bool ends_ph
   ends_physical_line_ = ends_physical_line;
 }
 
+std::size_t TextLineReader::FirstLineEndFrom(std::size_t from) const {
+  const char* base = block_.get();
+  const char* p = base + from;
+  const char* const end = base + len_;
+#if defined(__SSE2__)
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i nul = _mm_setzero_si128();
+  for (; end - p >= 16; p += 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i hits =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, lf), _mm_cmpeq_epi8(chunk, cr)),
+                     _mm_cmpeq_epi8(chunk, nul));
+    if (const int mask = _mm_movemask_epi8(hits)) {
+      return static_cast<std::size_t>(p - base) + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+  }
+#endif
+  for (; p < end; ++p) {
+    if (*p == '\n' || *p == '\r' || *p == '\0') {
+      return static_cast<std::size_t>(p - base);
+    }
+  }
+  return len_;
+}
+
 bool TextLineReader::ReadLine() {
   line_ = {};
   ends_physical_line_ = false;
   if (end_noted_ || error_ != 0) {
     return false;
   }
-  // The common case: a whole line in the block, at most one CR and that one before its line
-  // feed, short enough to be one piece. It is handed out where it stands.
+  // The common case: a whole line in the block, ended by LF or CR LF, with no other CR and no
+  // NUL in it, short enough to be one piece. One scan finds its end, and it is handed out
+  // where it stands.
   if (pos_ < len_) {
     const char* base = block_.get();
-    if (const void* found = std::memchr(base + pos_, '\n', len_ - pos_)) {
-      const auto lf = static_cast<std::size_t>(static_cast<const char*>(found) - base);
-      std::size_t content_end = lf;
-      if (content_end > pos_ && base[content_end - 1] == '\r') {
-        --content_end;
-      }
-      FindNextCr();
-      if (content_end - pos_ < kMaxPieceLength && next_cr_ >= content_end) {
-        Deliver(base + pos_, content_end - pos_, true);
-        pos_ = lf + 1;
-        return true;
-      }
+    const std::size_t stop = FirstLineEndFrom(pos_);
+    std::size_t next = 0;
+    if (stop < len_ && base[stop] == '\n') {
+      next = stop + 1;
+    } else if (stop + 1 < len_ && base[stop] == '\r' && base[stop + 1] == '\n') {
+      next = stop + 2;
+    }
+    if (next != 0 && stop - pos_ < kMaxPieceLength) {
+      line_ = std::string_view(base + pos_, stop - pos_);
+      ends_physical_line_ = true;
+      pos_ = next;
+      return true;
     }
   }
   return ReadSlowly();

@@ -32,14 +32,17 @@ class TextLineReader final : public LineSource {
   bool InputEndsHere();
   void Deliver(const char* begin, std::size_t length, bool ends_physical_line);
   void FindNextCr();
+  // The first LF, CR or NUL at or after from, or len_.
+  std::size_t FirstLineEndFrom(std::size_t from) const;
   std::size_t FirstCrFrom(std::size_t from) const;
 
   int fd_;
   std::unique_ptr<char[]> block_;
   std::size_t pos_ = 0;
   std::size_t len_ = 0;
-  // The next CR at or after pos_ (len_ if none), so that plain lines need no look at each
-  // character. A Ctrl-Z never stands in the block: Fill() cuts the block before it.
+  // The next CR at or after pos_ (len_ if none), so that the pieces assembled by ReadSlowly()
+  // need no look at each character. A Ctrl-Z never stands in the block: Fill() cuts the
+  // block before it.
   std::size_t next_cr_ = 0;
   bool at_end_ = false;     // no byte will come: end of file, Ctrl-Z or an error
   bool end_noted_ = false;  // a delivered piece met the end: the next read fails
