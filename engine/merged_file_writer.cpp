@@ -56,6 +56,10 @@ bool MergeEngine::WriteHeaderAndWaypoints(OutputSink& out, double maxlat, double
           ++copied;
         }
       }
+      // A read error in the header must stop the pass before the metadata is written.
+      if (InputFailed(*input, path)) {
+        return false;
+      }
       if (!(maxlat > 90.0)) {
         const bool written =
             Emit(out, "") && Emit(out, "  <metadata>") &&

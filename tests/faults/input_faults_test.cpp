@@ -273,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
                           false,
                           3,
                           {},
-                          {"first-1"}},
+                          {"first-1", "<metadata>"}},
         InjectedFaultCase{"ReadErrorInWaypointSection",
                           true,
                           {},
