@@ -120,7 +120,7 @@ bool MergeEngine::ScanPointBounds(LineSource& input, double& maxlat, double& max
 }
 
 bool MergeEngine::ReadAttributeValue(double& value, std::string_view line, std::string_view key) {
-  const std::size_t at = line.find(key);
+  const std::size_t at = FindText(line, key);
   if (at == std::string_view::npos) {
     std::string message = CurrentInputName();
     message += ":\nA line in this file is missing the ";

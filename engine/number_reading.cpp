@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace geoplait {
@@ -50,20 +51,38 @@ void ReadNumber(std::string_view text, double& value) {
   }
   value = 0;
 
-  // Every step of the accumulation is stored as a double.
+  // Every step of the accumulation is stored as a double. While the digits so far stay below
+  // 2^53 that is exact, so they are gathered as an integer, which is much faster.
+  constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
+  std::uint64_t exact = 0;
+  bool is_exact = true;
   double v = 0;
   int digits = 0;
   int fraction_digits = 0;
+  const auto accumulate = [&](char digit) {
+    if (is_exact) {
+      exact = 10 * exact + static_cast<std::uint64_t>(digit - '0');
+      if (exact >= kExactLimit) {
+        v = static_cast<double>(exact);
+        is_exact = false;
+      }
+    } else {
+      v = static_cast<double>(10.0L * v + (digit - '0'));
+    }
+  };
   for (; i < text.size() && IsDigit(text[i]); ++i, ++digits) {
-    v = static_cast<double>(10.0L * v + (text[i] - '0'));
+    accumulate(text[i]);
   }
   if (i < text.size() && text[i] == '.') {
     for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits, ++fraction_digits) {
-      v = static_cast<double>(10.0L * v + (text[i] - '0'));
+      accumulate(text[i]);
     }
   }
   if (digits == 0) {
     return;
+  }
+  if (is_exact) {
+    v = static_cast<double>(exact);
   }
 
   int exponent = 0;
