@@ -1,7 +1,7 @@
 // Writes one GPX file in the layout that Garmin's desktop software writes, with pseudo-random
 // but reproducible content: the same seed and size always give the same bytes.
 //
-//   geoplait-bench-generate --seed N --size BYTES [--no-bounds] [--lf] OUTPUT
+//   geoplait-bench-generate --seed N --size BYTES [--no-bounds] [--lf|--one-line] OUTPUT
 
 #include <cstdint>
 #include <cstdio>
@@ -198,7 +198,7 @@ int Generate(const Options& options) {
 }
 
 int Usage() {
-  std::fputs("usage: geoplait-bench-generate --seed N --size BYTES [--no-bounds] [--lf] OUTPUT\n",
+  std::fputs("usage: geoplait-bench-generate --seed N --size BYTES [--no-bounds] [--lf|--one-line] OUTPUT\n",
              stderr);
   return 2;
 }
@@ -217,6 +217,9 @@ int main(int argc, char** argv) {
       options.bounds = false;
     } else if (arg == "--lf") {
       options.line_end = "\n";
+    } else if (arg == "--one-line") {
+      // The whole file on one line, as current receivers write it.
+      options.line_end = "";
     } else if (options.output == nullptr && !arg.starts_with("-")) {
       options.output = argv[i];
     } else {
