@@ -16,6 +16,7 @@ packages=(
   python3          # the benchmark's input generator and report
   time             # /usr/bin/time -v measures peak memory in the benchmark
   qt6-base-dev
+  fonts-dejavu-core  # a font for the widget tests, whose layout follows the font's metrics
   desktop-file-utils  # the install test checks the desktop entry with desktop-file-validate
 )
 
