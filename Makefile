@@ -44,10 +44,10 @@ fuzz: deps
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
 	@fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-format:
+format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-format-check:
+format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 install: build

@@ -198,8 +198,10 @@ int Generate(const Options& options) {
 }
 
 int Usage() {
-  std::fputs("usage: geoplait-bench-generate --seed N --size BYTES [--no-bounds] [--lf|--one-line] OUTPUT\n",
-             stderr);
+  std::fputs(
+      "usage: geoplait-bench-generate --seed N --size BYTES [--no-bounds] [--lf|--one-line] "
+      "OUTPUT\n",
+      stderr);
   return 2;
 }
 
