@@ -9,6 +9,7 @@ packages=(
   make
   g++
   clang            # libFuzzer targets and the sanitizer build
+  clang-format     # make format, and the format check in CI
   libclang-rt-14-dev
   libgtest-dev
   libgmock-dev
