@@ -8,7 +8,7 @@ packages=(
   cmake
   make
   g++
-  clang            # libFuzzer targets and the sanitizer build
+  clang            # the libFuzzer targets (make fuzz)
   clang-format     # make format, and the format check in CI
   libclang-rt-14-dev
   libgtest-dev
