@@ -37,6 +37,8 @@ constexpr ErrorTextRow kErrorTexts[] = {
     {EAGAIN, "Resource temporarily unavailable"},
     {EFAULT, "Bad address"},
     {EBADF, "Bad file number"},
+    // The input opener's refusal of pipes and devices, which no pass could read again.
+    {ESPIPE, "Not a regular file"},
 };
 
 }  // namespace
