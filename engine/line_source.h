@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace geoplait {
 
@@ -34,9 +35,17 @@ class LineSource {
   // that is not well-formed): a text that names the line. Empty otherwise.
   virtual std::string ErrorDetail() const { return {}; }
 
+  // Goes back to the first piece, when that needs no second read of the input. False, and
+  // nothing changed, otherwise.
+  virtual bool RewindToStart() { return false; }
+
   // The input's gpx start tag as the opener found it, on one line; empty when the opener did
   // not look at the head.
-  virtual std::string_view GpxStartTag() const { return {}; }
+  std::string_view GpxStartTag() const { return gpx_start_tag_; }
+  void SetGpxStartTag(std::string tag) { gpx_start_tag_ = std::move(tag); }
+
+ private:
+  std::string gpx_start_tag_;
 };
 
 }  // namespace geoplait

@@ -31,7 +31,6 @@ class RelaidLineSource final : public LineSource {
   bool EndsPhysicalLine() const override { return ends_physical_line_; }
   int Error() const override { return error_; }
   std::string ErrorDetail() const override { return error_detail_; }
-  std::string_view GpxStartTag() const override { return input_->GpxStartTag(); }
 
  private:
   enum class Stage { kProlog, kBody, kAfterRoot, kDone };

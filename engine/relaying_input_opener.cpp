@@ -14,18 +14,27 @@ std::unique_ptr<LineSource> RelayingInputOpener::Open(const std::string& path, i
   if (!file) {
     return nullptr;
   }
-  auto input = std::make_unique<RewindableLineSource>(std::move(file), kHeadLimit);
+  auto head = std::make_unique<RewindableLineSource>(std::move(file), kHeadLimit);
   HeadVerdict verdict;
   {
-    XmlTokenizer head(*input);
-    verdict = JudgeHead(head);
+    XmlTokenizer tokens(*head);
+    verdict = JudgeHead(tokens);
   }
-  input->Rewind();
-  input->SetGpxStartTag(std::move(verdict.gpx_start_tag));
+  std::unique_ptr<LineSource> input;
   if (!verdict.relayout) {
-    return input;
+    // Most inputs are read as they stand: their own reader, back at the start, spares every
+    // line a trip through the copy of the head.
+    input = head->TakeInputFromStart();
   }
-  return std::make_unique<RelaidLineSource>(std::move(input));
+  if (!input) {
+    head->Rewind();
+    input = std::move(head);
+    if (verdict.relayout) {
+      input = std::make_unique<RelaidLineSource>(std::move(input));
+    }
+  }
+  input->SetGpxStartTag(std::move(verdict.gpx_start_tag));
+  return input;
 }
 
 }  // namespace geoplait

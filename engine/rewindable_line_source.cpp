@@ -42,6 +42,14 @@ int RewindableLineSource::Error() const {
   return rewound_ && next_kept_ < kept_.size() ? 0 : input_->Error();
 }
 
+std::unique_ptr<LineSource> RewindableLineSource::TakeInputFromStart() {
+  if (rewound_ || !input_->RewindToStart()) {
+    return nullptr;
+  }
+  kept_.clear();
+  return std::move(input_);
+}
+
 void RewindableLineSource::Rewind() {
   rewound_ = true;
   next_kept_ = 0;

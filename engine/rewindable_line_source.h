@@ -25,11 +25,12 @@ class RewindableLineSource final : public LineSource {
   std::string_view Line() const override { return line_; }
   bool EndsPhysicalLine() const override { return ends_physical_line_; }
   int Error() const override;
-  std::string_view GpxStartTag() const override { return gpx_start_tag_; }
 
   // From here on the pieces come again from the start; nothing more is kept.
   void Rewind();
-  void SetGpxStartTag(std::string tag) { gpx_start_tag_ = std::move(tag); }
+  // In place of Rewind(): the input itself, gone back to its start, when it can do that
+  // without reading again; null otherwise, and then nothing has changed.
+  std::unique_ptr<LineSource> TakeInputFromStart();
 
  private:
   struct KeptPiece {
@@ -45,7 +46,6 @@ class RewindableLineSource final : public LineSource {
   std::size_t next_kept_ = 0;
   std::string_view line_;
   bool ends_physical_line_ = false;
-  std::string gpx_start_tag_;
 };
 
 }  // namespace geoplait

@@ -30,6 +30,19 @@ TextLineReader::~TextLineReader() {
   close(fd_);
 }
 
+bool TextLineReader::RewindToStart() {
+  // The first block is still in memory only until a second one is read over it.
+  if (error_ != 0 || blocks_filled_ > 1) {
+    return false;
+  }
+  pos_ = 0;
+  next_cr_ = FirstCrFrom(0);
+  end_noted_ = false;
+  line_ = {};
+  ends_physical_line_ = false;
+  return true;
+}
+
 bool TextLineReader::Fill() {
   if (at_end_) {
     return false;
@@ -45,6 +58,7 @@ bool TextLineReader::Fill() {
     at_end_ = true;
     return false;
   }
+  ++blocks_filled_;
   pos_ = 0;
   len_ = static_cast<std::size_t>(n);
   // Nothing after a Ctrl-Z is ever read: cut the block there and read no more blocks.

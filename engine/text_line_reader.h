@@ -23,6 +23,8 @@ class TextLineReader final : public LineSource {
   std::string_view Line() const override { return line_; }
   bool EndsPhysicalLine() const override { return ends_physical_line_; }
   int Error() const override { return error_; }
+  // Possible while the first block is still the only one read.
+  bool RewindToStart() override;
 
   static constexpr std::size_t kBlockSize = 128 * 1024;
 
@@ -47,6 +49,7 @@ class TextLineReader final : public LineSource {
   bool at_end_ = false;     // no byte will come: end of file, Ctrl-Z or an error
   bool end_noted_ = false;  // a delivered piece met the end: the next read fails
   int error_ = 0;
+  int blocks_filled_ = 0;
   std::unique_ptr<char[]> piece_;  // assembles pieces that cannot be handed out in place
   std::string_view line_;
   bool ends_physical_line_ = false;

@@ -119,6 +119,32 @@ TEST(TextLineReaderBlocks, LinesAcrossBlockBoundariesAreWhole) {
   EXPECT_EQ(ReadAll(bytes), expected);
 }
 
+TEST(TextLineReaderRewind, GoesBackWhileTheFirstBlockIsTheOnlyOneRead) {
+  TempDir dir;
+  const std::string small = dir.Write("small", "a\r\nb\nc");
+  TextLineReader reader(open(small.c_str(), O_RDONLY));
+  while (reader.ReadLine()) {
+  }
+  ASSERT_TRUE(reader.RewindToStart());
+  std::vector<std::string> again;
+  while (reader.ReadLine()) {
+    again.emplace_back(reader.Line());
+  }
+  EXPECT_EQ(again, (std::vector<std::string>{"a", "b", "c"}));
+
+  // Past the first block there is nothing to go back to; reading goes on unharmed.
+  const std::string large =
+      dir.Write("large", std::string(TextLineReader::kBlockSize, 'x') + "\nend\n");
+  TextLineReader long_reader(open(large.c_str(), O_RDONLY));
+  int pieces = 0;
+  while (long_reader.ReadLine() && long_reader.Line() != "end") {
+    ++pieces;
+  }
+  EXPECT_FALSE(long_reader.RewindToStart());
+  EXPECT_EQ(long_reader.Line(), "end");
+  EXPECT_GT(pieces, 25);
+}
+
 TEST(TextLineReaderErrors, ReadErrorIsReportedAndEndsTheInput) {
   TempDir dir;
   // A directory opens for reading on Linux; reading it fails with EISDIR.
