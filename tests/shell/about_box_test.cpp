@@ -105,7 +105,7 @@ TEST_F(AboutBoxTest, MissingValuesLeaveTheTemplateTexts) {
        ""},
       {"no translation entry", FIXTURE_NO_TRANSLATION, "Version", "", ""},
       {"a translation entry without its block", FIXTURE_MISSING_BLOCK, "Version", "", ""},
-      {"a special build", FIXTURE_SPECIAL_BUILD, "Geoplait Version 1.1",
+      {"a special build", FIXTURE_WITH_BUILD_NOTE, "Geoplait Version 1.1",
        "Copyright (C) 2026 Geoplait", "Test build"},
       {"no executable file", dir.File("missing"), "Version", "", ""},
   };
@@ -122,7 +122,7 @@ TEST_F(AboutBoxTest, MissingValuesLeaveTheTemplateTexts) {
 }
 
 TEST_F(AboutBoxTest, TheSpecialBuildNoteStandsRightAlignedAtTheBottomRight) {
-  const auto module = ModuleReading(FIXTURE_SPECIAL_BUILD);
+  const auto module = ModuleReading(FIXTURE_WITH_BUILD_NOTE);
   TgeoplaitAboutDlg about(nullptr, resources::kAboutDialogId, module.get());
   QTimer::singleShot(0, [&] {
     QWidget* note = about.GetDlgItem(resources::kAboutSpecialBuild);

@@ -70,7 +70,7 @@ TEST(ProjectRCVersionTest, ReadsEachKindOfVersionData) {
        FIXTURE_NO_PRODUCT_VERSION,
        {"Geoplait", std::nullopt, "Copyright (C) 2026 Geoplait", std::nullopt}},
       {"a special build, its block named in lower case",
-       FIXTURE_SPECIAL_BUILD,
+       FIXTURE_WITH_BUILD_NOTE,
        {"Geoplait", "1.1", "Copyright (C) 2026 Geoplait", "Test build"}},
       {"no translation entry", FIXTURE_NO_TRANSLATION, kNoTexts},
       {"a translation entry whose block does not exist", FIXTURE_MISSING_BLOCK, kNoTexts},
@@ -97,7 +97,7 @@ TEST(ProjectRCVersionTest, ReadsTheFileAsItIsWhenMade) {
   std::filesystem::copy_file(GEOPLAIT_MERGE, program);
   const TProjectRCVersion first(program);
 
-  std::filesystem::copy_file(FIXTURE_SPECIAL_BUILD, program,
+  std::filesystem::copy_file(FIXTURE_WITH_BUILD_NOTE, program,
                              std::filesystem::copy_options::overwrite_existing);
   const TProjectRCVersion second(program);
 
