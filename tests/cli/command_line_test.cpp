@@ -54,6 +54,21 @@ TEST(ParseCommandLine, HelpAndVersion) {
   EXPECT_TRUE(std::holds_alternative<VersionRequest>(Parse({"-o", "x", "--version"})));
 }
 
+TEST(NoRelayoutOption, TurnsTheRelayoutOff) {
+  const CommandLine plain = Parse({"-o", "out.gpx", "a.gpx"});
+  ASSERT_TRUE(std::holds_alternative<MergeRequest>(plain));
+  EXPECT_TRUE(std::get<MergeRequest>(plain).relayout);
+
+  const CommandLine off = Parse({"--no-relayout", "-o", "out.gpx", "a.gpx"});
+  ASSERT_TRUE(std::holds_alternative<MergeRequest>(off));
+  EXPECT_FALSE(std::get<MergeRequest>(off).relayout);
+  EXPECT_EQ(std::get<MergeRequest>(off).settings.inputs, std::vector<std::string>{"a.gpx"});
+}
+
+TEST(NoRelayoutOption, IsInTheHelp) {
+  EXPECT_NE(UsageText("geoplait-merge").find("      --no-relayout    "), std::string::npos);
+}
+
 TEST(ParseSourceDateEpoch, AcceptsDecimalSecondsOnly) {
   EXPECT_EQ(ParseSourceDateEpoch("1204880702"), std::optional<std::time_t>(1204880702));
   EXPECT_EQ(ParseSourceDateEpoch("0"), std::optional<std::time_t>(0));

@@ -1,3 +1,4 @@
+#include "fault_injection.h"
 #include "merge_engine.h"
 #include "merge_fixture.h"
 
@@ -12,6 +13,7 @@ namespace geoplait {
 namespace {
 
 using geoplait::testing::Box;
+using geoplait::testing::FaultyOpener;
 using geoplait::testing::Lines;
 using geoplait::testing::MergeFixture;
 using geoplait::testing::RecordedMessage;
@@ -223,41 +225,17 @@ TEST(ScanBounds, UnreadableNumbersCountAsZero) {
   ExpectBounds(Scan(f), 0.0, 0.0, -3.0, -4.0);
 }
 
-// An input whose reads fail part way, as a failing disk would.
-class FailingSource final : public LineSource {
- public:
-  bool ReadLine() override {
-    if (lines_left_-- > 0) {
-      line_ = "<trkpt lat=\"1\" lon=\"2\"/>";
-      return true;
-    }
-    line_ = {};
-    return false;
-  }
-  std::string_view Line() const override { return line_; }
-  bool EndsPhysicalLine() const override { return true; }
-  int Error() const override { return lines_left_ < 0 ? EIO : 0; }
-
- private:
-  int lines_left_ = 2;
-  std::string_view line_;
-};
-
-class FailingOpener final : public InputOpener {
- public:
-  std::unique_ptr<LineSource> Open(const std::string&, int&) override {
-    return std::make_unique<FailingSource>();
-  }
-};
-
 TEST(ScanBounds, ReadErrorInsideAnInputIsReportedAndFailsTheScan) {
   MergeFixture f;
-  FailingOpener opener;
+  // The read after the first point line fails, as a failing disk would.
+  FaultyOpener opener;
+  opener.read_faults = {{1, 5, EIO}};
   f.input_opener = &opener;
-  f.AddEntry("disk.gpx");
+  const std::string path =
+      f.AddInput("disk.gpx", PointInput({"lat=\"1\" lon=\"2\"", "lat=\"3\" lon=\"4\""}));
   EXPECT_FALSE(Scan(f).ok);
   EXPECT_EQ(f.host.messages,
-            (std::vector<RecordedMessage>{Box("disk.gpx: Input/output error\n", kStyleStop)}));
+            (std::vector<RecordedMessage>{Box(path + ": Input/output error\n", kStyleStop)}));
 }
 
 }  // namespace

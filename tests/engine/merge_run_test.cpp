@@ -1,3 +1,4 @@
+#include "fault_injection.h"
 #include "merge_engine.h"
 #include "merge_fixture.h"
 
@@ -13,6 +14,7 @@ namespace geoplait {
 namespace {
 
 using geoplait::testing::Box;
+using geoplait::testing::FaultyOpener;
 using geoplait::testing::Lines;
 using geoplait::testing::MergeFixture;
 using geoplait::testing::ReadFileBytes;
@@ -130,29 +132,13 @@ TEST(CmMergeFiles, InputGoneBeforeTheWritingPasses) {
   EXPECT_EQ(f.Output(), "");
 }
 
-// Opens files as usual until the n-th open, which fails as a vanished file would.
-class FailingNthOpen final : public InputOpener {
- public:
-  explicit FailingNthOpen(int n) : n_(n) {}
-  std::unique_ptr<LineSource> Open(const std::string& path, int& error) override {
-    if (++opens_ == n_) {
-      error = ENOENT;
-      return nullptr;
-    }
-    return files_.Open(path, error);
-  }
-
- private:
-  int n_;
-  int opens_ = 0;
-  FileInputOpener files_;
-};
-
 TEST(CmMergeFiles, InputGoneBeforeTheTrackPassLeavesWhatWasWritten) {
   MergeFixture f;
   f.AddInput("a.gpx", kInput);
   const std::string second = f.AddInput("b.gpx", kInput);
-  FailingNthOpen opener(6);  // two opens each in the bounds and waypoint passes, then a.gpx
+  // Opens 1-2 are the bounds scan, 3-4 the waypoints, 5 a.gpx's tracks: b.gpx is gone by 6.
+  FaultyOpener opener;
+  opener.open_faults = {{6, ENOENT}};
   f.input_opener = &opener;
   EXPECT_FALSE(f.Merge());
   EXPECT_EQ(f.host.messages, (Messages{Box(second + ": No such file or directory\n", kStyleStop)}));
