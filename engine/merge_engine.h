@@ -68,7 +68,12 @@ class MergeEngine {
   // when it binds a prefix to another name than an earlier input does.
   bool CollectNamespaces(const LineSource& input, const std::string& path);
   bool IsOneOfTheInputs(const std::string& output_path);
-  bool Emit(OutputSink& out, std::string_view text, bool end_line = true);
+  // Inline: it is called for every line written.
+  bool Emit(OutputSink& out, std::string_view text, bool end_line = true) {
+    out.Write(text, end_line);
+    at_line_start_ = end_line;
+    return !out.Failed();
+  }
   void EndSection(OutputSink& out);
   void Tell(std::string_view text, int style);
   void ReportWriteFailure();

@@ -129,12 +129,6 @@ bool MergeEngine::InputFailed(const LineSource& input, const std::string& path) 
   return true;
 }
 
-bool MergeEngine::Emit(OutputSink& out, std::string_view text, bool end_line) {
-  out.Write(text, end_line);
-  at_line_start_ = end_line;
-  return !out.Failed();
-}
-
 void MergeEngine::EndSection(OutputSink& out) {
   // A section that stops inside a long line still ends that line, so that what comes next
   // does not join it.

@@ -25,9 +25,7 @@ int LineOfContent(const XmlToken& text) {
 RelaidLineSource::RelaidLineSource(std::unique_ptr<LineSource> input)
     : input_(std::move(input)), tokens_(*input_) {}
 
-bool RelaidLineSource::ReadLine() {
-  line_ = {};
-  ends_physical_line_ = false;
+bool RelaidLineSource::ReadPiece() {
   if (!current_open_) {
     if (!HaveLine()) {
       return false;
@@ -41,15 +39,13 @@ bool RelaidLineSource::ReadLine() {
   const std::string_view rest = std::string_view(current_).substr(current_pos_);
   const std::size_t lf = rest.find('\n');
   if (lf != std::string_view::npos && lf <= kMaxPieceLength) {
-    line_ = rest.substr(0, lf);
-    ends_physical_line_ = true;
+    SetLine(rest.substr(0, lf), true);
     current_pos_ += lf + 1;
   } else if (rest.size() <= kMaxPieceLength) {
-    line_ = rest;
-    ends_physical_line_ = true;
+    SetLine(rest, true);
     current_open_ = false;
   } else {
-    line_ = rest.substr(0, kMaxPieceLength);
+    SetLine(rest.substr(0, kMaxPieceLength), false);
     current_pos_ += kMaxPieceLength;
   }
   return true;

@@ -26,15 +26,13 @@ class RelaidLineSource final : public LineSource {
   RelaidLineSource(const RelaidLineSource&) = delete;
   RelaidLineSource& operator=(const RelaidLineSource&) = delete;
 
-  bool ReadLine() override;
-  std::string_view Line() const override { return line_; }
-  bool EndsPhysicalLine() const override { return ends_physical_line_; }
   int Error() const override { return error_; }
   std::string ErrorDetail() const override { return error_detail_; }
 
  private:
   enum class Stage { kProlog, kBody, kAfterRoot, kDone };
 
+  bool ReadPiece() override;
   bool HaveLine();
   void Step();
   void TakeProlog(const XmlToken& token);
@@ -62,8 +60,6 @@ class RelaidLineSource final : public LineSource {
   std::string current_;            // the line being delivered, in pieces
   std::size_t current_pos_ = 0;
   bool current_open_ = false;
-  std::string_view line_;
-  bool ends_physical_line_ = false;
   int error_ = 0;
   std::string error_detail_;
 };

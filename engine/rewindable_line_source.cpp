@@ -6,13 +6,10 @@ RewindableLineSource::RewindableLineSource(std::unique_ptr<LineSource> input,
                                            std::size_t keep_limit)
     : input_(std::move(input)), keep_limit_(keep_limit) {}
 
-bool RewindableLineSource::ReadLine() {
-  line_ = {};
-  ends_physical_line_ = false;
+bool RewindableLineSource::ReadPiece() {
   if (rewound_ && next_kept_ < kept_.size()) {
     const KeptPiece& piece = kept_[next_kept_++];
-    line_ = piece.text;
-    ends_physical_line_ = piece.ends_physical_line;
+    SetLine(piece.text, piece.ends_physical_line);
     return true;
   }
   if (rewound_) {
@@ -28,11 +25,10 @@ bool RewindableLineSource::ReadLine() {
   if (!input_->ReadLine()) {
     return false;
   }
-  line_ = input_->Line();
-  ends_physical_line_ = input_->EndsPhysicalLine();
+  SetLine(input_->Line(), input_->EndsPhysicalLine());
   if (!rewound_) {
-    kept_.push_back({std::string(line_), ends_physical_line_});
-    kept_chars_ += line_.size() + 1;
+    kept_.push_back({std::string(Line()), EndsPhysicalLine()});
+    kept_chars_ += Line().size() + 1;
   }
   return true;
 }
@@ -53,8 +49,7 @@ std::unique_ptr<LineSource> RewindableLineSource::TakeInputFromStart() {
 void RewindableLineSource::Rewind() {
   rewound_ = true;
   next_kept_ = 0;
-  line_ = {};
-  ends_physical_line_ = false;
+  SetLine({}, false);
 }
 
 }  // namespace geoplait

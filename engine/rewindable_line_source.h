@@ -21,9 +21,6 @@ class RewindableLineSource final : public LineSource {
   RewindableLineSource(const RewindableLineSource&) = delete;
   RewindableLineSource& operator=(const RewindableLineSource&) = delete;
 
-  bool ReadLine() override;
-  std::string_view Line() const override { return line_; }
-  bool EndsPhysicalLine() const override { return ends_physical_line_; }
   int Error() const override;
 
   // From here on the pieces come again from the start; nothing more is kept.
@@ -33,6 +30,8 @@ class RewindableLineSource final : public LineSource {
   std::unique_ptr<LineSource> TakeInputFromStart();
 
  private:
+  bool ReadPiece() override;
+
   struct KeptPiece {
     std::string text;
     bool ends_physical_line;
@@ -44,8 +43,6 @@ class RewindableLineSource final : public LineSource {
   std::vector<KeptPiece> kept_;
   bool rewound_ = false;
   std::size_t next_kept_ = 0;
-  std::string_view line_;
-  bool ends_physical_line_ = false;
 };
 
 }  // namespace geoplait

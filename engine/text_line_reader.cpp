@@ -6,10 +6,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace geoplait {
 namespace {
 
@@ -21,8 +17,9 @@ constexpr char kCtrlZ = 0x1A;
 // before read(2) or the reader itself has written it.
 TextLineReader::TextLineReader(int fd)
     : fd_(fd),
-      block_(std::make_unique_for_overwrite<char[]>(kBlockSize)),
+      storage_(std::make_unique_for_overwrite<char[]>(kBlockSize)),
       piece_(std::make_unique_for_overwrite<char[]>(kMaxPieceLength)) {
+  block_ = storage_.get();
   posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
@@ -38,8 +35,7 @@ bool TextLineReader::RewindToStart() {
   pos_ = 0;
   next_cr_ = FirstCrFrom(0);
   end_noted_ = false;
-  line_ = {};
-  ends_physical_line_ = false;
+  SetLine({}, false);
   return true;
 }
 
@@ -49,7 +45,7 @@ bool TextLineReader::Fill() {
   }
   ssize_t n;
   do {
-    n = read(fd_, block_.get(), kBlockSize);
+    n = read(fd_, storage_.get(), kBlockSize);
   } while (n < 0 && errno == EINTR);
   if (n <= 0) {
     if (n < 0) {
@@ -62,8 +58,8 @@ bool TextLineReader::Fill() {
   pos_ = 0;
   len_ = static_cast<std::size_t>(n);
   // Nothing after a Ctrl-Z is ever read: cut the block there and read no more blocks.
-  if (const void* sub = std::memchr(block_.get(), kCtrlZ, len_)) {
-    len_ = static_cast<std::size_t>(static_cast<const char*>(sub) - block_.get());
+  if (const void* sub = std::memchr(block_, kCtrlZ, len_)) {
+    len_ = static_cast<std::size_t>(static_cast<const char*>(sub) - block_);
     at_end_ = true;
   }
   next_cr_ = FirstCrFrom(0);
@@ -79,8 +75,8 @@ void TextLineReader::FindNextCr() {
 }
 
 std::size_t TextLineReader::FirstCrFrom(std::size_t from) const {
-  const void* cr = std::memchr(block_.get() + from, '\r', len_ - from);
-  return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - block_.get()) : len_;
+  const void* cr = std::memchr(block_ + from, '\r', len_ - from);
+  return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - block_) : len_;
 }
 
 void TextLineReader::Deliver(const char* begin, std::size_t length, bool ends_physical_line) {
@@ -88,60 +84,12 @@ void TextLineReader::Deliver(const char* begin, std::size_t length, bool ends_ph
   if (const void* nul = std::memchr(begin, '\0', length)) {
     length = static_cast<std::size_t>(static_cast<const char*>(nul) - begin);
   }
-  line_ = std::string_view(begin, length);
-  ends_physical_line_ = ends_physical_line;
+  SetLine(std::string_view(begin, length), ends_physical_line);
 }
 
-std::size_t TextLineReader::FirstLineEndFrom(std::size_t from) const {
-  const char* base = block_.get();
-  const char* p = base + from;
-  const char* const end = base + len_;
-#if defined(__SSE2__)
-  const __m128i lf = _mm_set1_epi8('\n');
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i nul = _mm_setzero_si128();
-  for (; end - p >= 16; p += 16) {
-    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i hits =
-        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, lf), _mm_cmpeq_epi8(chunk, cr)),
-                     _mm_cmpeq_epi8(chunk, nul));
-    if (const int mask = _mm_movemask_epi8(hits)) {
-      return static_cast<std::size_t>(p - base) + static_cast<std::size_t>(__builtin_ctz(mask));
-    }
-  }
-#endif
-  for (; p < end; ++p) {
-    if (*p == '\n' || *p == '\r' || *p == '\0') {
-      return static_cast<std::size_t>(p - base);
-    }
-  }
-  return len_;
-}
-
-bool TextLineReader::ReadLine() {
-  line_ = {};
-  ends_physical_line_ = false;
+bool TextLineReader::ReadPiece() {
   if (end_noted_ || error_ != 0) {
     return false;
-  }
-  // The common case: a whole line in the block, ended by LF or CR LF, with no other CR and no
-  // NUL in it, short enough to be one piece. One scan finds its end, and it is handed out
-  // where it stands.
-  if (pos_ < len_) {
-    const char* base = block_.get();
-    const std::size_t stop = FirstLineEndFrom(pos_);
-    std::size_t next = 0;
-    if (stop < len_ && base[stop] == '\n') {
-      next = stop + 1;
-    } else if (stop + 1 < len_ && base[stop] == '\r' && base[stop + 1] == '\n') {
-      next = stop + 2;
-    }
-    if (next != 0 && stop - pos_ < kMaxPieceLength) {
-      line_ = std::string_view(base + pos_, stop - pos_);
-      ends_physical_line_ = true;
-      pos_ = next;
-      return true;
-    }
   }
   return ReadSlowly();
 }
@@ -163,7 +111,7 @@ bool TextLineReader::ReadSlowly() {
     }
     FindNextCr();
     const std::size_t limit = std::min(len_, pos_ + (kMaxPieceLength - count));
-    const char* base = block_.get();
+    const char* base = block_;
     const void* found = std::memchr(base + pos_, '\n', limit - pos_);
     const std::size_t lf =
         found ? static_cast<std::size_t>(static_cast<const char*>(found) - base) : limit;

@@ -19,9 +19,6 @@ class TextLineReader final : public LineSource {
   TextLineReader(const TextLineReader&) = delete;
   TextLineReader& operator=(const TextLineReader&) = delete;
 
-  bool ReadLine() override;
-  std::string_view Line() const override { return line_; }
-  bool EndsPhysicalLine() const override { return ends_physical_line_; }
   int Error() const override { return error_; }
   // Possible while the first block is still the only one read.
   bool RewindToStart() override;
@@ -29,19 +26,16 @@ class TextLineReader final : public LineSource {
   static constexpr std::size_t kBlockSize = 128 * 1024;
 
  private:
+  bool ReadPiece() override;
   bool Fill();
   bool ReadSlowly();
   bool InputEndsHere();
   void Deliver(const char* begin, std::size_t length, bool ends_physical_line);
   void FindNextCr();
-  // The first LF, CR or NUL at or after from, or len_.
-  std::size_t FirstLineEndFrom(std::size_t from) const;
   std::size_t FirstCrFrom(std::size_t from) const;
 
   int fd_;
-  std::unique_ptr<char[]> block_;
-  std::size_t pos_ = 0;
-  std::size_t len_ = 0;
+  std::unique_ptr<char[]> storage_;  // the block, read from pos_ to len_
   // The next CR at or after pos_ (len_ if none), so that the pieces assembled by ReadSlowly()
   // need no look at each character. A Ctrl-Z never stands in the block: Fill() cuts the
   // block before it.
@@ -51,8 +45,6 @@ class TextLineReader final : public LineSource {
   int error_ = 0;
   int blocks_filled_ = 0;
   std::unique_ptr<char[]> piece_;  // assembles pieces that cannot be handed out in place
-  std::string_view line_;
-  bool ends_physical_line_ = false;
 };
 
 }  // namespace geoplait

@@ -209,20 +209,18 @@ TEST(Relayout, RefusesWhatIsNotWellFormed) {
 // Delivers one piece, then fails as a read of a damaged medium does.
 class FailingLineSource final : public LineSource {
  public:
-  bool ReadLine() override {
+  int Error() const override { return error_; }
+
+ private:
+  bool ReadPiece() override {
     if (reads_++ == 0) {
+      SetLine("<?xml version=\"1.0\"?><gpx><trk>", true);
       return true;
     }
     error_ = EIO;
     return false;
   }
-  std::string_view Line() const override {
-    return reads_ == 1 ? "<?xml version=\"1.0\"?><gpx><trk>" : "";
-  }
-  bool EndsPhysicalLine() const override { return true; }
-  int Error() const override { return error_; }
 
- private:
   int reads_ = 0;
   int error_ = 0;
 };

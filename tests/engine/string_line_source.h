@@ -14,29 +14,22 @@ class StringLineSource final : public LineSource {
  public:
   explicit StringLineSource(std::string text) : text_(std::move(text)) {}
 
-  bool ReadLine() override {
-    line_ = {};
-    ends_ = false;
-    if (pos_ >= text_.size()) {
-      return false;
-    }
-    const std::string_view rest = std::string_view(text_).substr(pos_);
-    const std::size_t lf = rest.find('\n');
-    const std::size_t length = std::min({lf, rest.size(), kMaxPieceLength});
-    line_ = rest.substr(0, length);
-    ends_ = length == lf || length == rest.size();
-    pos_ += length + (length == lf ? 1 : 0);
-    return true;
-  }
-  std::string_view Line() const override { return line_; }
-  bool EndsPhysicalLine() const override { return ends_; }
   int Error() const override { return 0; }
 
  private:
+  bool ReadPiece() override {
+    if (text_pos_ >= text_.size()) {
+      return false;
+    }
+    const std::string_view rest = std::string_view(text_).substr(text_pos_);
+    const std::size_t lf = rest.find('\n');
+    const std::size_t length = std::min({lf, rest.size(), kMaxPieceLength});
+    SetLine(rest.substr(0, length), length == lf || length == rest.size());
+    text_pos_ += length + (length == lf ? 1 : 0);
+    return true;
+  }
   std::string text_;
-  std::size_t pos_ = 0;
-  std::string_view line_;
-  bool ends_ = false;
+  std::size_t text_pos_ = 0;
 };
 
 }  // namespace geoplait::testing

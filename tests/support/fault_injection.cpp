@@ -10,19 +10,22 @@ class FailingLineSource final : public LineSource {
   FailingLineSource(std::unique_ptr<LineSource> input, int lines, int error)
       : input_(std::move(input)), lines_left_(lines), error_(error) {}
 
-  bool ReadLine() override {
+  int Error() const override { return failed_ ? error_ : input_->Error(); }
+
+ private:
+  bool ReadPiece() override {
     if (lines_left_ == 0) {
       failed_ = true;
       return false;
     }
     --lines_left_;
-    return input_->ReadLine();
+    if (!input_->ReadLine()) {
+      return false;
+    }
+    SetLine(input_->Line(), input_->EndsPhysicalLine());
+    return true;
   }
-  std::string_view Line() const override { return failed_ ? std::string_view() : input_->Line(); }
-  bool EndsPhysicalLine() const override { return !failed_ && input_->EndsPhysicalLine(); }
-  int Error() const override { return failed_ ? error_ : input_->Error(); }
 
- private:
   std::unique_ptr<LineSource> input_;
   int lines_left_;
   int error_;
