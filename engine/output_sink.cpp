@@ -10,38 +10,42 @@ namespace geoplait {
 OutputSink::OutputSink(int fd, Policy policy) : fd_(fd), policy_(policy) {
   if (policy_ == Policy::kBuffered) {
     buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
+    spare_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
+    if (fd_ >= 0) {
+      writer_ = std::make_unique<BackgroundWriter>(fd_);
+    }
   }
 }
 
 OutputSink::~OutputSink() {
+  // The writer may still be using the descriptor.
+  writer_.reset();
   if (fd_ >= 0) {
     close(fd_);
   }
 }
 
 void OutputSink::WriteAll(const char* data, std::size_t size) {
-  while (size > 0 && error_ == 0) {
-    const ssize_t n = write(fd_, data, size);
-    if (n < 0) {
-      if (errno != EINTR) {
-        error_ = errno;
-      }
-      continue;
-    }
-    if (n == 0) {
-      error_ = ENOSPC;
-      continue;
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
+  if (error_ == 0) {
+    error_ = WriteFully(fd_, data, size);
   }
+}
+
+void OutputSink::HandOver() {
+  // After a failed write, nothing more is written.
+  error_ = writer_->Wait();
+  if (error_ == 0) {
+    writer_->Start(buffer_.get(), used_);
+    buffer_.swap(spare_);
+  }
+  used_ = 0;
 }
 
 void OutputSink::Append(std::string_view text) {
   while (!text.empty() && error_ == 0) {
     if (used_ == kBufferSize) {
-      WriteAll(buffer_.get(), used_);
-      used_ = 0;
+      HandOver();
+      continue;
     }
     const std::size_t n = std::min(text.size(), kBufferSize - used_);
     std::memcpy(buffer_.get() + used_, text.data(), n);
@@ -69,8 +73,13 @@ void OutputSink::WriteSlowly(std::string_view text, bool end_line) {
 }
 
 bool OutputSink::Flush() {
-  if (used_ > 0 && error_ == 0 && fd_ >= 0) {
-    WriteAll(buffer_.get(), used_);
+  if (writer_ != nullptr && error_ == 0) {
+    if (used_ > 0) {
+      HandOver();
+    }
+    if (error_ == 0) {
+      error_ = writer_->Wait();
+    }
   }
   used_ = 0;
   return error_ == 0;
@@ -81,6 +90,7 @@ bool OutputSink::Close() {
     return error_ == 0;
   }
   Flush();
+  writer_.reset();
   // Linux releases the descriptor even when close reports EINTR; only other errors count.
   if (close(fd_) != 0 && errno != EINTR && error_ == 0) {
     error_ = errno;

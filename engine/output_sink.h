@@ -1,5 +1,7 @@
 #pragma once
 
+#include "background_writer.h"
+
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -17,7 +19,8 @@ class OutputSink {
     // One write(2) per line, as it is written, so that a merge that stops early leaves every
     // line so far in the file (the desktop program).
     kEachLine,
-    // Through a large buffer, handed over when full and on Flush() (the command line).
+    // Through a large buffer, handed over when full and on Flush() (the command line). A
+    // full buffer is written on a thread of its own while the next one fills.
     kBuffered,
   };
 
@@ -45,29 +48,35 @@ class OutputSink {
     WriteSlowly(text, end_line);
   }
 
-  // Hands everything written so far to the operating system. False once anything failed.
+  // Hands everything written so far to the operating system and waits until it has taken it.
+  // False once anything failed.
   bool Flush();
 
   // Flushes and closes the file. False once anything failed.
   bool Close();
 
+  // A failed write of a buffer handed over is known here from the next hand-over or Flush().
   bool Failed() const { return error_ != 0; }
   // The errno value of the first failure, or 0.
   int Error() const { return error_; }
 
-  // Small enough to stay in the processor's cache between hand-overs, which makes the kernel's
-  // copy out of it cheaper; larger buffers save system calls but cost more time than they save.
-  static constexpr std::size_t kBufferSize = 128 * 1024;
+  // Each hand-over wakes the writer's thread, which costs more than the system call, so the
+  // buffers are large; two of them are most of the command's memory, so not larger.
+  static constexpr std::size_t kBufferSize = 256 * 1024;
 
  private:
   void WriteSlowly(std::string_view text, bool end_line);
   void WriteAll(const char* data, std::size_t size);
   void Append(std::string_view text);
+  // Hands the buffer's content to the writer and goes on in the other buffer.
+  void HandOver();
 
   int fd_;
   Policy policy_;
-  std::unique_ptr<char[]> buffer_;
+  std::unique_ptr<char[]> buffer_;  // being filled
+  std::unique_ptr<char[]> spare_;   // being written, or free
   std::size_t used_ = 0;
+  std::unique_ptr<BackgroundWriter> writer_;
   std::string line_;  // the line being handed over, in the kEachLine policy
   int error_ = 0;
 };
