@@ -3,12 +3,13 @@
 
 BUILD_DIR ?= build/dev
 ASAN_DIR ?= build/asan
+TSAN_DIR ?= build/tsan
 FUZZ_DIR ?= build/fuzz
 FUZZ_SECONDS ?= 30
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan bench fuzz format format-check install clean
+.PHONY: all deps configure build run test test-asan test-tsan bench fuzz format format-check install clean
 
 all: build
 
@@ -32,6 +33,14 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGEOPLAIT_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 	@cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The suite without the desktop program under ThreadSanitizer, for the command line's writer
+# thread. Qt is left out: its libraries are not built for the sanitizer.
+test-tsan: deps
+	@cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGEOPLAIT_SANITIZE_THREAD=ON \
+	  -DGEOPLAIT_BUILD_GUI=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(TSAN_DIR) -j $(JOBS)
+	@cd $(TSAN_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@cmake --build $(BUILD_DIR) --target bench-run
