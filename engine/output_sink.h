@@ -62,7 +62,7 @@ class OutputSink {
 
   // Each hand-over wakes the writer's thread, which costs more than the system call, so the
   // buffers are large; two of them are most of the command's memory, so not larger.
-  static constexpr std::size_t kBufferSize = 256 * 1024;
+  static constexpr std::size_t kBufferSize = 192 * 1024;
 
  private:
   void WriteSlowly(std::string_view text, bool end_line);
