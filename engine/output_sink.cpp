@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 #include <unistd.h>
 
 namespace geoplait {
@@ -12,7 +13,11 @@ OutputSink::OutputSink(int fd, Policy policy) : fd_(fd), policy_(policy) {
     buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
     spare_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
     if (fd_ >= 0) {
-      writer_ = std::make_unique<BackgroundWriter>(fd_);
+      try {
+        writer_ = std::make_unique<BackgroundWriter>(fd_);
+      } catch (const std::system_error&) {
+        // No thread to be had (a limit on processes): the buffers are written in turn here.
+      }
     }
   }
 }
@@ -32,6 +37,11 @@ void OutputSink::WriteAll(const char* data, std::size_t size) {
 }
 
 void OutputSink::HandOver() {
+  if (writer_ == nullptr) {
+    WriteAll(buffer_.get(), used_);
+    used_ = 0;
+    return;
+  }
   // After a failed write, nothing more is written.
   error_ = writer_->Wait();
   if (error_ == 0) {
@@ -73,11 +83,11 @@ void OutputSink::WriteSlowly(std::string_view text, bool end_line) {
 }
 
 bool OutputSink::Flush() {
-  if (writer_ != nullptr && error_ == 0) {
+  if (policy_ == Policy::kBuffered && fd_ >= 0 && error_ == 0) {
     if (used_ > 0) {
       HandOver();
     }
-    if (error_ == 0) {
+    if (writer_ != nullptr && error_ == 0) {
       error_ = writer_->Wait();
     }
   }

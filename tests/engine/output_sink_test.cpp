@@ -2,9 +2,10 @@
 
 #include "temp_dir.h"
 
+#include <gtest/gtest.h>
+
 #include <cerrno>
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <string>
 
 namespace geoplait {

@@ -92,6 +92,26 @@ TEST(FullDiskCommand, FailsWithTheErrorTextAndNoSuccessMessage) {
   EXPECT_EQ(result.out, "");
 }
 
+// With a limit on processes reached, the command has no second thread to write with: it
+// writes the same bytes without one.
+TEST(NoWriterThread, TheCommandWritesTheSameMerge) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "a sanitizer's own pthread_create comes before a preloaded one";
+#endif
+  TempDir dir;
+  const std::string input = dir.Write("in.gpx", LargeInput());
+  const std::string threaded = dir.File("threaded.gpx");
+  const std::string alone = dir.File("alone.gpx");
+  ASSERT_EQ(
+      RunMerge({"-q", "-o", threaded, input}, dir.path(), {"SOURCE_DATE_EPOCH=1"}).exit_status, 0);
+  const CliResult result =
+      RunMerge({"-q", "-o", alone, input}, dir.path(),
+               {"SOURCE_DATE_EPOCH=1", std::string("LD_PRELOAD=") + GEOPLAIT_NO_THREAD_PRELOAD});
+  EXPECT_EQ(result.exit_status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(ReadFileBytes(alone), ReadFileBytes(threaded));
+}
+
 TEST(OutputFolder, ThatDoesNotExistIsReportedAndNothingIsCreated) {
   TempDir dir;
   const std::string input = dir.Write("in.gpx", GarminInput("small"));
