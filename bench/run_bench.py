@@ -138,6 +138,7 @@ def main():
 
     table = Table()
     ratios = []
+    merge_peaks = []  # every geoplait-merge run counts for its memory target
 
     def merge_run(paths):
         return [merge, "-f", "-q", "-o", out, *paths]
@@ -153,6 +154,7 @@ def main():
         warm(paths)
         bytes_in = size(paths)
         merged = measure(merge_run(paths), out, repeat)
+        merge_peaks.append(merged[2])
         floored = measure(floor(paths), out, repeat)
         table.add(workload, "geoplait-merge", bytes_in, merged)
         table.add(workload, floor_name, bytes_in, floored)
@@ -202,7 +204,7 @@ def main():
     growth = (l_rss - s_rss) / 1024
     print("%-58s %13.2f %7.2f  %s" % ("peak RSS growth 10 MB -> 1 GB (MiB)", growth, 1.0,
                                       "met" if growth <= 1.0 else "MISSED"))
-    peak = max(s_rss, l_rss, relaid_run[2]) / 1024
+    peak = max(merge_peaks + [s_rss, l_rss, relaid_run[2]]) / 1024
     print("%-58s %13.2f %7.2f  %s" % ("peak RSS of geoplait-merge (MiB)", peak, 4.0,
                                       "met" if peak < 4.0 else "MISSED"))
     if shutil.which("nproc"):
