@@ -1,5 +1,7 @@
 #include "output_sink.h"
 
+#include "background_writer.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "background_writer.h"
-
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -9,6 +7,8 @@
 #include <string_view>
 
 namespace geoplait {
+
+class BackgroundWriter;
 
 // The merged file as the passes write it: lines that end in CR LF, handed to the operating
 // system by one of two policies. Every failure is kept; after the first, nothing more is
