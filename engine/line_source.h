@@ -83,6 +83,13 @@ class LineSource {
     ends_physical_line_ = ends_physical_line;
   }
 
+  // The block as the source read it, and the part not yet delivered: pos_ to len_. A source
+  // without one leaves it empty.
+  const char* block_ = nullptr;
+  std::size_t pos_ = 0;
+  std::size_t len_ = 0;
+
+ private:
   // The first LF, CR or NUL in the block at or after from, or len_.
   std::size_t FirstLineEndFrom(std::size_t from) const {
     const char* p = block_ + from;
@@ -109,13 +116,6 @@ class LineSource {
     return len_;
   }
 
-  // The block as the source read it, and the part not yet delivered: pos_ to len_. A source
-  // without one leaves it empty.
-  const char* block_ = nullptr;
-  std::size_t pos_ = 0;
-  std::size_t len_ = 0;
-
- private:
   std::string_view line_;
   bool ends_physical_line_ = false;
   std::string gpx_start_tag_;

@@ -91,10 +91,6 @@ bool TextLineReader::ReadPiece() {
   if (end_noted_ || error_ != 0) {
     return false;
   }
-  return ReadSlowly();
-}
-
-bool TextLineReader::ReadSlowly() {
   char* out = piece_.get();
   std::size_t count = 0;
   while (count < kMaxPieceLength) {

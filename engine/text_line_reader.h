@@ -28,7 +28,6 @@ class TextLineReader final : public LineSource {
  private:
   bool ReadPiece() override;
   bool Fill();
-  bool ReadSlowly();
   bool InputEndsHere();
   void Deliver(const char* begin, std::size_t length, bool ends_physical_line);
   void FindNextCr();
@@ -36,7 +35,7 @@ class TextLineReader final : public LineSource {
 
   int fd_;
   std::unique_ptr<char[]> storage_;  // the block, read from pos_ to len_
-  // The next CR at or after pos_ (len_ if none), so that the pieces assembled by ReadSlowly()
+  // The next CR at or after pos_ (len_ if none), so that the pieces assembled by ReadPiece()
   // need no look at each character. A Ctrl-Z never stands in the block: Fill() cuts the
   // block before it.
   std::size_t next_cr_ = 0;
